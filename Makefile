@@ -1,0 +1,40 @@
+# Entry points: deps, dist, test, fuzz, demo. Every target installs what is missing first.
+BUILD := build
+JOBS ?= 2
+CMAKE_WIN64 := cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+CMAKE_WIN32 := cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DMOH_BUILD_TESTS=OFF
+CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
+
+.PHONY: deps native win32 win64 dist test test-native test-wine clean
+
+deps:
+	@tools/install-deps.sh
+
+native: deps
+	$(CMAKE_NATIVE) >/dev/null
+	cmake --build $(BUILD)/native -j$(JOBS)
+
+win64: deps
+	$(CMAKE_WIN64) >/dev/null
+	cmake --build $(BUILD)/win64 -j$(JOBS)
+
+win32: deps
+	$(CMAKE_WIN32) >/dev/null
+	cmake --build $(BUILD)/win32 -j$(JOBS)
+
+dist: win32 win64
+	rm -rf dist
+	cmake --install $(BUILD)/win32 --prefix dist/win32 >/dev/null
+	cmake --install $(BUILD)/win64 --prefix dist/win64 >/dev/null
+	tools/check-dist.sh dist
+
+test-native: native
+	cd $(BUILD)/native && ctest --output-on-failure
+
+test-wine: win64
+	tests/win/run-wine-tests.sh $(BUILD)/win64
+
+test: dist test-native test-wine
+
+clean:
+	rm -rf $(BUILD) dist

@@ -1,0 +1,21 @@
+# moh.dll: the library's sources are one object library, linked into the DLL and into the
+# white-box test programs.
+set(LIBRARY_SOURCES
+  engine/trace.cpp
+
+  shell/settings.cpp
+  shell/startup.cpp
+  shell/exports.cpp
+)
+
+add_library(mohobj OBJECT ${LIBRARY_SOURCES} ${PORTABLE_SOURCES})
+target_include_directories(mohobj PUBLIC ${PORTABLE_INCLUDE_DIRS} ${CMAKE_SOURCE_DIR}/resources
+                           ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/config ${CMAKE_SOURCE_DIR}/libs/corvanectln)
+set(MOH_SYSTEM_LIBS comctl32 comdlg32 shfolder shell32 advapi32 winmm gdi32 user32 kernel32)
+
+add_library(moh SHARED shell/dllmain.cpp shell/moh.def $<TARGET_OBJECTS:mohobj>)
+target_include_directories(moh PRIVATE $<TARGET_PROPERTY:mohobj,INTERFACE_INCLUDE_DIRECTORIES>)
+target_link_libraries(moh PRIVATE ${MOH_SYSTEM_LIBS})
+# stdcall exports by their plain names, as the .def file lists them.
+target_link_options(moh PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
+install(TARGETS moh RUNTIME DESTINATION .)

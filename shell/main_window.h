@@ -1,0 +1,34 @@
+/* The main window (dialog 122): its handles, flags and the live settings it reads at start. */
+#ifndef MAIN_WINDOW_H
+#define MAIN_WINDOW_H
+
+#include <windows.h>
+
+/* Module-wide copies of the settings the engine and the window use throughout; read when the
+   main window initialises and refreshed by the configuration pages. */
+struct LiveSettings {
+    int soundsEnable;
+    int screenAll;
+    int disableMoh;
+    int acceptAll;
+    int ignoreAll;
+    int timeout;
+    int loadAtStartup;
+    int showOnSystray;
+    int minimize;
+    int incomingCallLog;
+    int callButtonStatus;
+};
+
+extern LiveSettings live;
+extern HWND mainWindow;       /* 0 while no main window exists */
+extern HWND toolbarWindow;
+extern HWND statusBarWindow;
+extern HMENU mainMenu;        /* menu 146, attached only while the menu bar is shown */
+extern int loopFlag;          /* the library runs the message loop and asks before exiting */
+extern int restartFlag;       /* set by the Language page before it closes the window */
+
+INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void ShowMenuBar(HWND window, bool show);
+
+#endif

@@ -1,0 +1,23 @@
+/* Status line, state picture, tray icon, and bringing the main window to the front. */
+#ifndef STATUS_DISPLAY_H
+#define STATUS_DISPLAY_H
+
+#include <windows.h>
+
+extern int animationFrame;   /* 0..2: ringing icon 141 + frame and state bitmap 127 + frame */
+
+int SetStatusText(HWND statusBar, DWORD state);
+void ShowMohState(HWND window, HWND statusBar, DWORD state, int resetBlink);
+DWORD PollMohState(HWND window, HWND statusBar);
+void AddTrayIcon(HWND window);
+void UpdateTrayIcon(int flag);
+void RemoveTrayIcon(void);
+void ShowIdle(HWND window, HWND statusBar);
+void SetStatePicture(HWND window, int index);
+void BringToFront(HWND window, int minimiseOthers);
+void RestoreForeground(HWND window);
+/* WM_USER + 500 and WM_NOTIFY of the main window. */
+LRESULT OnTrayMessage(HWND window, LPARAM mouseMessage);
+BOOL OnToolbarNotify(HWND window, NMHDR *header);
+
+#endif
