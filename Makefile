@@ -5,7 +5,7 @@ CMAKE_WIN64 := cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x
 CMAKE_WIN32 := cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DMOH_BUILD_TESTS=OFF
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: deps native win32 win64 dist test test-native test-wine clean
+.PHONY: deps native win32 win64 dist test test-native test-wine fuzz bench clean
 
 deps:
 	@tools/install-deps.sh
@@ -35,6 +35,23 @@ test-wine: win64
 	tests/win/run-wine-tests.sh $(BUILD)/win64
 
 test: dist test-native test-wine
+
+# Each fuzz target runs FUZZ_SECONDS; crashing inputs are kept in tests/fuzz/regressions/.
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) tests/fuzz/run-fuzzers.sh $(BUILD)/fuzz
+
+# Phone-book lookup against a plain read of the file, optimised and without sanitizers.
+bench: deps
+	mkdir -p $(BUILD)/bench
+	$(CXX) -std=c++17 -O2 -Wall -Wextra -Werror -Iengine -Icalllists -o $(BUILD)/bench/lookup_bench \
+	  tests/bench/lookup_bench.cpp calllists/list_text.cpp engine/bounded_text.cpp
+	$(BUILD)/bench/lookup_bench
+	$(CMAKE_WIN64) >/dev/null
+	cmake --build $(BUILD)/win64 --target lookup_bench_wine -j$(JOBS)
+	tests/win/wine-session.sh start $(BUILD)/win64
+	$(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/lookup_bench_wine.exe; status=$$?; \
+	  tests/win/wine-session.sh stop $(BUILD)/win64; exit $$status
 
 clean:
 	rm -rf $(BUILD) dist

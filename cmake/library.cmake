@@ -1,17 +1,42 @@
 # moh.dll: the library's sources are one object library, linked into the DLL and into the
 # white-box test programs.
 set(LIBRARY_SOURCES
+  engine/host_link.cpp
+  engine/modem_requests.cpp
+  engine/commands_state.cpp
+  engine/connection.cpp
+  engine/incoming_call.cpp
+  engine/call_actions.cpp
+  engine/call_timers.cpp
+  engine/call_record.cpp
   engine/trace.cpp
+  calllists/list_files.cpp
+
+  calllists/call_list_dialog.cpp
+
+  config/run_at_logon.cpp
 
   shell/settings.cpp
   shell/startup.cpp
   shell/exports.cpp
+  shell/main_window.cpp
+  shell/main_toolbar.cpp
+  shell/status_display.cpp
+  shell/tray_icon.cpp
+  shell/foreground.cpp
+  shell/toolbar_help.cpp
+  shell/help_about.cpp
+
+  controls/bitmap_buttons.cpp
+  controls/bitmap_draw.cpp
+  controls/window_placement.cpp
+  controls/splash.cpp
 )
 
 add_library(mohobj OBJECT ${LIBRARY_SOURCES} ${PORTABLE_SOURCES})
 target_include_directories(mohobj PUBLIC ${PORTABLE_INCLUDE_DIRS} ${CMAKE_SOURCE_DIR}/resources
                            ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/config ${CMAKE_SOURCE_DIR}/libs/corvanectln)
-set(MOH_SYSTEM_LIBS comctl32 comdlg32 shfolder shell32 advapi32 winmm gdi32 user32 kernel32)
+set(MOH_SYSTEM_LIBS corvanectln comctl32 comdlg32 shfolder shell32 advapi32 winmm gdi32 user32 kernel32)
 
 add_library(moh SHARED shell/dllmain.cpp shell/moh.def $<TARGET_OBJECTS:mohobj>)
 target_include_directories(moh PRIVATE $<TARGET_PROPERTY:mohobj,INTERFACE_INCLUDE_DIRECTORIES>)

@@ -10,10 +10,18 @@
 #define IDI_MOH_RING3           143
 
 /* Bitmaps */
-#define IDB_TOOLBAR             123
-#define IDB_STATE_IDLE          127
+#define IDB_OUTCOME_NONE        116    /* 116..119: call-log outcome pictures, 116 + outcome code */
+#define IDB_OUTCOME_DISCONNECTED 117
+#define IDB_OUTCOME_ACCEPTED    118
+#define IDB_OUTCOME_IGNORED     119
+#define IDB_TOOLBAR             123    /* main toolbar strip, ten 32x32 images */
+#define IDB_BUTTON_PHONEBOOK    126    /* 24x22 bitmap buttons of the configuration pages */
+#define IDB_STATE_IDLE          127    /* 127..129: state picture, 127 + animation frame */
 #define IDB_STATE_RING2         128
 #define IDB_STATE_RING3         129
+#define IDB_LIST_TOOLBAR        135    /* call-list toolbar strip, seven 32x32 images */
+#define IDB_BUTTON_BROWSE       136
+#define IDB_BUTTON_PLAY         145
 
 /* Main window: dialog, menu, accelerators and controls */
 #define IDD_MAIN                122
@@ -27,6 +35,9 @@
 #define IDC_LEGACY_NOTE         1081
 #define IDC_COUNTDOWN           1091
 #define IDC_STATUS_BAR          1
+
+/* Call-list dialogs */
+#define IDD_CALL_LIST           134
 
 /* Commands (also the numbers of their tooltip and status-bar help strings) */
 #define IDCMD_ACCEPT            10001

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+enum { WM_TRAY_ICON = WM_USER + 500 };
+
 extern int animationFrame;   /* 0..2: ringing icon 141 + frame and state bitmap 127 + frame */
+extern HBITMAP stateBitmaps[3];  /* bitmaps 127..129, loaded by the main window */
 
 int SetStatusText(HWND statusBar, DWORD state);
 void ShowMohState(HWND window, HWND statusBar, DWORD state, int resetBlink);
@@ -12,6 +15,8 @@ DWORD PollMohState(HWND window, HWND statusBar);
 void AddTrayIcon(HWND window);
 void UpdateTrayIcon(int flag);
 void RemoveTrayIcon(void);
+/* The resource number of the icon shown in the notification area, 0 when there is none. */
+int TrayIconResource(void);
 void ShowIdle(HWND window, HWND statusBar);
 void SetStatePicture(HWND window, int index);
 void BringToFront(HWND window, int minimiseOthers);

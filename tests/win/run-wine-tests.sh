@@ -2,7 +2,7 @@
 # Runs the Windows tests of a build folder under Wine: one session (prefix, display, persistent
 # server) for the whole run, stopped again whatever happens.
 set -u
-build=$1
+build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/wine-session.sh" start "$build" || exit 1
 trap '"$here/wine-session.sh" stop "$build"' EXIT

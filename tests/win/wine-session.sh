@@ -39,6 +39,8 @@ create_prefix() {
   "/usr/lib/wine/wineserver" -w
   # Without a window manager Wine waits for every closing managed window; unmanaged windows close at once.
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >>"$build/wineboot.log" 2>&1
+  # A crashing test program ends at once instead of waiting in the debugger.
+  "$wine" reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f </dev/null >>"$build/wineboot.log" 2>&1
   "/usr/lib/wine/wineserver" -w
 }
 
@@ -46,7 +48,8 @@ case "$action" in
   start)
     start_display
     create_prefix
-    /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+    # An already running server for this prefix (an earlier run) serves as well.
+    /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
     ;;
   stop)
     /usr/lib/wine/wineserver -k </dev/null >/dev/null 2>&1

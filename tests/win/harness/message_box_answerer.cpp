@@ -2,14 +2,23 @@
 
 namespace {
 
-enum { MESSAGE_TEXT_ID = 0xFFFF };
+/* The text control of a message box: 0xFFFF on Windows, 100 in Wine's template. */
+const int kMessageTextIds[] = {0xFFFF, 100};
+
+HWND MessageText(HWND box)
+{
+    for (int id : kMessageTextIds)
+        if (HWND text = GetDlgItem(box, id))
+            return text;
+    return NULL;
+}
 
 struct Search {
     DWORD processId;
     HWND found;
 };
 
-/* A message box is a dialog-class window whose text is the static control 0xFFFF. */
+/* A message box is a visible dialog-class window of this process with a message text control. */
 BOOL CALLBACK FindMessageBox(HWND window, LPARAM param)
 {
     Search *search = (Search *)param;
@@ -18,7 +27,7 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM param)
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
     if (owner == search->processId && lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) &&
-        GetDlgItem(window, MESSAGE_TEXT_ID)) {
+        MessageText(window)) {
         search->found = window;
         return FALSE;
     }
@@ -62,7 +71,7 @@ bool MessageBoxAnswerer::AnswerOne()
     EnumWindows(FindMessageBox, (LPARAM)&search);
     if (!search.found)
         return false;
-    SeenMessageBox box = {TextOf(search.found), TextOf(GetDlgItem(search.found, MESSAGE_TEXT_ID))};
+    SeenMessageBox box = {TextOf(search.found), TextOf(MessageText(search.found))};
     {
         std::lock_guard<std::mutex> lock(mutex_);
         seen_.push_back(box);

@@ -40,8 +40,11 @@ void ResetProductFolder()
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
+            std::string path = folder + "\\" + found.cFileName;
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                RemoveFile(folder + "\\" + found.cFileName);
+                RemoveFile(path);
+            else if (found.cFileName[0] != '.')
+                RemoveDirectoryA(path.c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }

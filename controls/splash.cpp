@@ -1,0 +1,5 @@
+#include "splash.h"
+
+void ShowSplash(HWND)
+{
+}

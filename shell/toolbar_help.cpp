@@ -1,0 +1,57 @@
+/* The toolbar's hover help in the status bar, and its tooltips: each command's string. */
+#include <windows.h>
+#include <commctrl.h>
+
+#include "engine.h"
+#include "main_window.h"
+#include "module_state.h"
+#include "mohres.h"
+#include "status_display.h"
+
+namespace {
+
+enum { HELP_TEXT_SIZE = 64, HOVER_RESET_MS = 300 };
+
+void ShowStatusHelp(UINT stringId)
+{
+    char text[HELP_TEXT_SIZE] = "";
+    LoadStringA(resourceModule, stringId, text, sizeof text);
+    SendMessageA(statusBarWindow, SB_SETTEXTA, 0 | SBT_NOBORDERS, (LPARAM)text);
+}
+
+void OnHotItemChange(HWND window, const NMTBHOTITEM *hot)
+{
+    if (!(hot->dwFlags & HICF_MOUSE))
+        return;
+    if (hot->dwFlags & HICF_LEAVING) {
+        KillTimer(window, TIMER_STATUS_TEXT);
+        ShowStatusHelp(IDS_READY);
+        return;
+    }
+    ShowStatusHelp((UINT)hot->idNew);
+    SetTimer(window, TIMER_STATUS_TEXT, HOVER_RESET_MS, NULL);
+}
+
+}  // namespace
+
+BOOL OnToolbarNotify(HWND window, NMHDR *header)
+{
+    switch (header->code) {
+    case TBN_HOTITEMCHANGE:
+        OnHotItemChange(window, (const NMTBHOTITEM *)header);
+        return TRUE;
+    case TTN_NEEDTEXTA: {
+        NMTTDISPINFOA *info = (NMTTDISPINFOA *)header;
+        info->hinst = resourceModule;
+        info->lpszText = MAKEINTRESOURCEA(header->idFrom);
+        return TRUE;
+    }
+    case TTN_NEEDTEXTW: {
+        NMTTDISPINFOW *info = (NMTTDISPINFOW *)header;
+        info->hinst = resourceModule;
+        info->lpszText = MAKEINTRESOURCEW(header->idFrom);
+        return TRUE;
+    }
+    }
+    return FALSE;
+}

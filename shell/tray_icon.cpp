@@ -1,0 +1,136 @@
+/* The notification-area icon: added with the first state shown, blinking and animating with the
+   call, and its menu. */
+#include <windows.h>
+#include <shellapi.h>
+
+#include "engine.h"
+#include "main_window.h"
+#include "module_state.h"
+#include "mohres.h"
+#include "status_display.h"
+
+namespace {
+
+enum { TRAY_ICON_ID = 1, MENU_TEXT_SIZE = 64, DEFAULT_TEXT_SIZE = 256 };
+
+NOTIFYICONDATAA trayIcon;  /* hWnd non-zero marks the icon present */
+int trayIconResource;
+
+void SetIcon(int resource)
+{
+    trayIconResource = resource;
+    trayIcon.hIcon = LoadIconA(resourceModule, MAKEINTRESOURCE(resource));
+}
+
+/* The icon for the call phase: ringing while a waiting call rings, the alert icon for the other
+   half of a blink. */
+int ChooseIcon(int flag)
+{
+    if (callPhase == PHASE_DECISION && !outgoingCall)
+        return IDI_MOH_RING1 + animationFrame;
+    if (callPhase == PHASE_DECISION || callPhase == PHASE_ON_HOLD)
+        return flag ? IDI_MOH_NORMAL : IDI_MOH_ALERT;
+    return IDI_MOH_NORMAL;
+}
+
+void AppendMenuText(HMENU menu, UINT position, UINT command)
+{
+    char text[MENU_TEXT_SIZE] = "";
+    LoadStringA(resourceModule, command, text, sizeof text);
+    InsertMenuA(menu, position, MF_BYPOSITION | MF_STRING, command, text);
+}
+
+HMENU BuildTrayMenu(void)
+{
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return NULL;
+    char text[DEFAULT_TEXT_SIZE] = "";
+    LoadStringA(resourceModule, IDCMD_TRAY_OPEN, text, sizeof text);
+    MENUITEMINFOA open = {};
+    open.cbSize = sizeof open;
+    open.fMask = MIIM_ID | MIIM_STATE | MIIM_TYPE;
+    open.fType = MFT_STRING;
+    open.fState = MFS_DEFAULT;
+    open.wID = IDCMD_TRAY_OPEN;
+    open.dwTypeData = text;
+    InsertMenuItemA(menu, 0, TRUE, &open);
+    UINT position = 1;
+    AppendMenuText(menu, position++, IDCMD_CONFIG);
+    AppendMenuText(menu, position++, IDCMD_PHONEBOOK);
+    if (live.incomingCallLog)
+        AppendMenuText(menu, position++, IDCMD_CALL_LOG);
+    AppendMenuText(menu, position++, IDCMD_ABOUT);
+    AppendMenuText(menu, position++, IDCMD_TRAY_EXIT);
+    return menu;
+}
+
+void RunTrayMenu(HWND window)
+{
+    HMENU menu = BuildTrayMenu();
+    if (!menu)
+        return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    UINT command = (UINT)TrackPopupMenu(menu, TPM_RETURNCMD, cursor.x, cursor.y, 0, window, NULL);
+    DestroyMenu(menu);
+    switch (command) {
+    case IDCMD_TRAY_OPEN: BringToFront(mainWindow, 0); break;
+    case IDCMD_TRAY_EXIT: PostMessageA(mainWindow, WM_COMMAND, IDCMD_EXIT, 0); break;
+    case IDCMD_CONFIG:
+    case IDCMD_PHONEBOOK:
+    case IDCMD_ABOUT:
+    case IDCMD_CALL_LOG: PostMessageA(mainWindow, WM_COMMAND, command, 0); break;
+    }
+}
+
+}  // namespace
+
+int TrayIconResource(void)
+{
+    return trayIcon.hWnd ? trayIconResource : 0;
+}
+
+void AddTrayIcon(HWND window)
+{
+    if (!window || trayIcon.hWnd)
+        return;
+    HICON normal = LoadIconA(resourceModule, MAKEINTRESOURCE(IDI_MOH_NORMAL));
+    SendMessageA(window, WM_SETICON, ICON_BIG, (LPARAM)normal);
+    trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    trayIcon.hWnd = window;
+    trayIcon.uID = TRAY_ICON_ID;
+    trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    trayIcon.uCallbackMessage = WM_TRAY_ICON;
+    SetIcon(IDI_MOH_NORMAL);
+    GetWindowTextA(window, trayIcon.szTip, sizeof trayIcon.szTip);
+    Shell_NotifyIconA(NIM_ADD, &trayIcon);
+}
+
+void UpdateTrayIcon(int flag)
+{
+    if (!trayIcon.hWnd)
+        return;
+    SetIcon(ChooseIcon(flag));
+    trayIcon.uFlags = NIF_ICON;
+    Shell_NotifyIconA(NIM_MODIFY, &trayIcon);
+}
+
+void RemoveTrayIcon(void)
+{
+    if (!trayIcon.hWnd)
+        return;
+    Shell_NotifyIconA(NIM_DELETE, &trayIcon);
+    ZeroMemory(&trayIcon, sizeof trayIcon);
+    trayIconResource = 0;
+}
+
+LRESULT OnTrayMessage(HWND window, LPARAM mouseMessage)
+{
+    if (mouseMessage == WM_LBUTTONDBLCLK)
+        BringToFront(mainWindow, 0);
+    else if (mouseMessage == WM_RBUTTONDOWN)
+        RunTrayMenu(window);
+    return TRUE;
+}

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "list_text.h"
+
+namespace {
+
+/* The block exactly as read from a file: no terminator after the last byte. */
+std::vector<char> Block(const std::string &text)
+{
+    return std::vector<char>(text.begin(), text.end());
+}
+
+std::vector<std::string> Lines(const std::string &text, size_t lineSize = LIST_LINE_SIZE)
+{
+    std::vector<char> block = Block(text);
+    std::vector<char> line(lineSize);
+    std::vector<std::string> lines;
+    ListScan scan;
+    BeginListScan(&scan, block.data(), block.size());
+    while (NextListLine(&scan, line.data(), line.size()))
+        lines.push_back(std::string(line.data(), strnlen(line.data(), lineSize)));
+    return lines;
+}
+
+/* The phone book's name for number, or "-" when it is not found. */
+std::string Lookup(const std::string &book, const char *number)
+{
+    std::vector<char> block = Block(book);
+    char name[LIST_LINE_SIZE];
+    strcpy(name, "-");
+    int found = FindPhoneBookName(block.data(), block.size(), number, name, sizeof name);
+    EXPECT_EQ(found, strcmp(name, "-") != 0);
+    return name;
+}
+
+TEST(KeepDigits, KeepsOnlyDigitsInOrderWithinTheDestination)
+{
+    char out[8];
+    EXPECT_EQ(7u, KeepDigits("+49 (0)12-34", out, sizeof out));
+    EXPECT_STREQ("4901234", out);
+    EXPECT_EQ(0u, KeepDigits("", out, sizeof out));
+    EXPECT_STREQ("", out);
+    EXPECT_EQ(7u, KeepDigits("0123456789", out, sizeof out));
+    EXPECT_STREQ("0123456", out);
+    EXPECT_EQ(3u, KeepDigits("a\xb1" "1\xff" "2\t3", out, sizeof out));
+    EXPECT_STREQ("123", out);
+}
+
+TEST(TrimTrailingControls, RemovesLowAndHighBytesAtTheEndOnly)
+{
+    char number[] = "0\x01" "123\r\n\x1d\x80\xff";
+    TrimTrailingControls(number);
+    EXPECT_STREQ("0\x01" "123", number);
+    char kept[] = "0123\x1e";
+    TrimTrailingControls(kept);
+    EXPECT_STREQ("0123\x1e", kept);
+    char all[] = "\r\n";
+    TrimTrailingControls(all);
+    EXPECT_STREQ("", all);
+}
+
+TEST(ListScan, OnlyCrLfEndsALineAndTheUnterminatedTailIsNoLine)
+{
+    EXPECT_EQ((std::vector<std::string>{"a\rb\nc", "", "d\r"}), Lines("a\rb\nc\r\n\r\nd\r\r\ntail"));
+    EXPECT_TRUE(Lines("").empty());
+    EXPECT_TRUE(Lines("no line end").empty());
+    EXPECT_TRUE(Lines("\r").empty());
+    EXPECT_EQ((std::vector<std::string>{"", ""}), Lines("\r\n\r\n\n"));
+}
+
+TEST(ListScan, NulBytesAreOrdinaryBytesOfTheBlock)
+{
+    std::vector<std::string> lines = Lines(std::string("ab\0cd\r\n\0\r\nef\r\n", 14));
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_EQ("ab", lines[0]);  /* the copy reads as text up to the NUL */
+    EXPECT_EQ("", lines[1]);
+    EXPECT_EQ("ef", lines[2]);
+}
+
+TEST(ListScan, LongLinesAreCutToTheBuffer)
+{
+    std::vector<std::string> lines = Lines(std::string(1000, 'x') + "\r\nshort\r\n");
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(std::string(255, 'x'), lines[0]);
+    EXPECT_EQ("short", lines[1]);
+    EXPECT_EQ((std::vector<std::string>{"ab", "cd"}), Lines("abcdef\r\ncd\r\n", 3));
+}
+
+TEST(FindPhoneBookName, StoredNumbersCountByTheirDigitsOnly)
+{
+    const std::string book = "Bob\t0999\r\nAnn\t01 23 45\r\n";
+    EXPECT_EQ("Ann", Lookup(book, "012345"));
+    EXPECT_EQ("-", Lookup(book, "01 23 45"));
+    EXPECT_EQ("Bob", Lookup(book, "0999"));
+    EXPECT_EQ("-", Lookup(book, "099"));
+    EXPECT_EQ("-", Lookup(book, ""));
+}
+
+TEST(FindPhoneBookName, TrimmedNumberWithCarriageReturnFindsTheLine)
+{
+    char number[] = "012345\r";
+    EXPECT_EQ("-", Lookup("Ann\t01 23 45\r\n", number));
+    TrimTrailingControls(number);
+    EXPECT_EQ("Ann", Lookup("Ann\t01 23 45\r\n", number));
+}
+
+TEST(FindPhoneBookName, FirstOfEqualNumbersWins)
+{
+    EXPECT_EQ("Ann", Lookup("Ann\t0123\r\nBob\t01-23\r\n", "0123"));
+}
+
+TEST(FindPhoneBookName, LastLineWithoutCrLfIsNeverFound)
+{
+    const std::string book = "Ann\t0123\r\nBob\t0456";
+    EXPECT_EQ("-", Lookup(book, "0456"));
+    EXPECT_EQ("Bob", Lookup(book + "\r\n", "0456"));
+}
+
+TEST(FindPhoneBookName, ThirdFieldDigitsBelongToTheStoredNumber)
+{
+    EXPECT_EQ("Ann", Lookup("Ann\t01\tx9\r\n", "019"));
+    EXPECT_EQ("-", Lookup("Ann\t01\tx9\r\n", "01"));
+}
+
+TEST(FindPhoneBookName, LinesWithoutTabOrDigitsNeverMatchAnEmptyOrRealNumber)
+{
+    EXPECT_EQ("-", Lookup("0123\r\n\r\n\r\n", "0123"));
+    EXPECT_EQ("-", Lookup("", "0123"));
+    EXPECT_EQ("", Lookup("\t\r\n", ""));  /* an empty stored number equals an empty number */
+}
+
+TEST(FindPhoneBookName, LongLinesAndNulBytesNeitherOverrunNorConfuseLaterLines)
+{
+    std::string book = std::string(300, 'N') + "\t0111\r\n";
+    book += std::string(250, 'M') + "\t0123456789\r\n";  /* the number is cut at byte 255 */
+    book += std::string("Z\0\t0222\r\nAnn\t0333\r\n", 19);
+    EXPECT_EQ("-", Lookup(book, "0111"));
+    EXPECT_EQ(std::string(250, 'M'), Lookup(book, "0123"));
+    EXPECT_EQ("-", Lookup(book, "0222"));
+    EXPECT_EQ("Ann", Lookup(book, "0333"));
+}
+
+TEST(FindPhoneBookName, ComparesWithTheGivenFunctionAndCopiesTheNameBounded)
+{
+    std::vector<char> block = Block("Annabel\t0123\r\n");
+    char name[4];
+    EXPECT_EQ(1, FindPhoneBookName(block.data(), block.size(), "0123", name, sizeof name));
+    EXPECT_STREQ("Ann", name);
+    EXPECT_EQ(1, FindPhoneBookName(block.data(), block.size(), "0123", nullptr, 0));
+    auto never = [](const char *, const char *) { return 1; };
+    EXPECT_EQ(0, FindPhoneBookName(block.data(), block.size(), "0123", name, sizeof name, never));
+}
+
+TEST(CompareTextNoCase, IgnoresAsciiCaseAndOrdersBytes)
+{
+    EXPECT_EQ(0, CompareTextNoCase("abC1", "ABc1"));
+    EXPECT_LT(CompareTextNoCase("012", "0123"), 0);
+    EXPECT_GT(CompareTextNoCase("b", "A"), 0);
+    EXPECT_NE(0, CompareTextNoCase("\xe4", "\xc4"));
+}
+
+TEST(FormatPhoneBookLine, WritesNameTabNumberCrLf)
+{
+    char line[LIST_LINE_SIZE];
+    EXPECT_EQ(14u, FormatPhoneBookLine(line, sizeof line, "Ann", "01 23 45"));
+    EXPECT_STREQ("Ann\t01 23 45\r\n", line);
+    EXPECT_EQ(3u, FormatPhoneBookLine(line, sizeof line, "", ""));
+    EXPECT_STREQ("\t\r\n", line);
+}
+
+TEST(FormatPhoneBookLine, CutsTheNameFirstAndAlwaysEndsTheLine)
+{
+    char line[LIST_LINE_SIZE];
+    std::string name(255, 'n');
+    std::string number(63, '5');
+    EXPECT_EQ(255u, FormatPhoneBookLine(line, sizeof line, name.c_str(), number.c_str()));
+    EXPECT_EQ(std::string(189, 'n') + "\t" + number + "\r\n", line);
+    std::string hugeNumber(300, '7');
+    EXPECT_EQ(255u, FormatPhoneBookLine(line, sizeof line, "Ann", hugeNumber.c_str()));
+    EXPECT_EQ("\t" + std::string(252, '7') + "\r\n", line);
+    char tiny[4];
+    EXPECT_EQ(3u, FormatPhoneBookLine(tiny, sizeof tiny, "Ann", "1"));
+    EXPECT_STREQ("\t\r\n", tiny);
+    EXPECT_EQ(0u, FormatPhoneBookLine(tiny, 3, "Ann", "1"));
+    EXPECT_STREQ("", tiny);
+}
+
+TEST(FormatPhoneBookLine, AWrittenLineIsFoundByItsDigits)
+{
+    char line[LIST_LINE_SIZE];
+    std::string book = "Old\t555\r\nunterminated";
+    FormatPhoneBookLine(line, sizeof line, "Ann", "+44 (20) 7946");
+    EXPECT_EQ("unterminatedAnn", Lookup(book + line, "44207946"));  /* continues that line */
+    EXPECT_EQ("Ann", Lookup(std::string("Old\t555\r\n") + line, "44207946"));
+}
+
+}  // namespace

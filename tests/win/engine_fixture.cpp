@@ -1,0 +1,163 @@
+#include "engine_fixture.h"
+
+#include <commctrl.h>
+
+#include "module_folder.h"
+
+namespace {
+
+const int kCallCommands[] = {IDCMD_ACCEPT, IDCMD_IGNORE, IDCMD_DISCONNECT, IDCMD_CALL, IDCMD_RECONNECT};
+const char kCommandLetters[] = "AIDCR";
+
+}  // namespace
+
+void EngineTest::SetUp()
+{
+    ResetModuleFolder();
+    ResetProductFolder();
+    RemoveFile("c:\\callerid.fic");
+    /* A later run of the user: the default settings with the test's changes on top. */
+    CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
+    CreateDirectoryA(ProductFolder().c_str(), NULL);
+    CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+    Set("MOH", "ShowMenu", "1");
+    modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
+    modem.values[MOH_ITEM_DECISION_TIME] = 30;
+    modem.values[MOH_ITEM_MAX_HOLD_TIME] = 60;
+    modem.values[MOH_ITEM_HANDSET_EXCLUSION] = MOH_METHOD_AUTOMATIC;
+    SetCaller("0123456", "Ann");
+}
+
+void EngineTest::TearDown()
+{
+    Stop();
+    RemoveFile("c:\\callerid.fic");
+    ResetModuleFolder();
+    ResetProductFolder();
+}
+
+void EngineTest::Set(const char *section, const char *key, const char *value)
+{
+    IniWrite(SettingsFile(), section, key, value);
+}
+
+bool EngineTest::Start()
+{
+    if (!library.loaded() && !library.Load())
+        return false;
+    window = library.Create(NULL, 0, FakeModem::Request);
+    if (!window)
+        return false;
+    KillTimer(window, POLL_TIMER);
+    return true;
+}
+
+void EngineTest::Stop()
+{
+    if (window && IsWindow(window))
+        DestroyWindow(window);
+    window = NULL;
+    library.Unload();
+}
+
+void EngineTest::Tick(UINT_PTR timer, int count)
+{
+    for (int i = 0; i < count; ++i)
+        SendMessageA(window, WM_TIMER, timer, 0);
+}
+
+void EngineTest::Click(int command)
+{
+    SendMessageA(window, WM_COMMAND, (WPARAM)command, 0);
+}
+
+void EngineTest::RunPostedCommands()
+{
+    MSG message;
+    while (PeekMessageA(&message, NULL, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+        if (!IsDialogMessageA(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+std::string EngineTest::Commands()
+{
+    HWND toolbar = FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL);
+    HMENU menu = GetMenu(window);
+    std::string states;
+    for (int i = 0; i < 5; ++i) {
+        int command = kCallCommands[i];
+        LRESULT button = SendMessageA(toolbar, TB_GETSTATE, (WPARAM)command, 0);
+        UINT item = GetMenuState(menu, (UINT)command, MF_BYCOMMAND);
+        bool buttonOn = button != -1 && (button & TBSTATE_ENABLED) && !(button & TBSTATE_INDETERMINATE);
+        bool buttonGrey = button != -1 && (button & TBSTATE_INDETERMINATE) && !(button & TBSTATE_ENABLED);
+        bool itemGrey = item != (UINT)-1 && (item & MF_GRAYED);
+        bool itemOn = item != (UINT)-1 && !(item & (MF_GRAYED | MF_DISABLED));
+        char state = buttonOn && itemOn ? '+' : buttonGrey && itemGrey ? '-' : '?';
+        if (!states.empty())
+            states += ' ';
+        states += kCommandLetters[i];
+        states += state;
+    }
+    return states;
+}
+
+std::string EngineTest::Text(int control)
+{
+    char text[1024] = "";
+    GetDlgItemTextA(window, control, text, sizeof text);
+    return text;
+}
+
+std::string EngineTest::String(UINT id)
+{
+    char text[256] = "";
+    LoadStringA(GetModuleHandleA("mohrc.dll"), id, text, sizeof text);
+    return text;
+}
+
+std::string EngineTest::Requests()
+{
+    std::string joined;
+    for (const std::string &line : modem.Log())
+        joined += (joined.empty() ? "" : ", ") + line;
+    return joined;
+}
+
+int EngineTest::Count(const std::string &request)
+{
+    int count = 0;
+    for (const std::string &line : modem.Log())
+        count += line == request;
+    return count;
+}
+
+void EngineTest::ConnectV92()
+{
+    modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_HSF;
+    modem.values[MOH_ITEM_MODULATION] = MOH_MODULATION_V92;
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
+}
+
+void EngineTest::CallWaits(DWORD response)
+{
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALL_WAITING_TONE_DETECTED);
+    Alert(MOH_EVENT_REMOTE_RESPONSE, response);
+}
+
+void EngineTest::SetCaller(const std::string &number, const std::string &name)
+{
+    modem.texts[MOH_ITEM_CALLER_ID] = "NMBR = " + number + "\r\nNAME = " + name + "\r\n";
+}
+
+std::string EngineTest::PhoneBook()
+{
+    return ReadFileBytes(ProductPath("callerid.fic"));
+}
+
+std::string EngineTest::CallLog()
+{
+    return ReadFileBytes(ProductPath("incoming.log"));
+}
