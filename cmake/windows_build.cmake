@@ -11,7 +11,7 @@ set(CMAKE_SHARED_LIBRARY_PREFIX "")
 set(CMAKE_IMPORT_LIBRARY_PREFIX "")
 
 # No compiler runtime DLLs beside the modules.
-add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings $<$<CONFIG:Release>:-s>)
 add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600)
 
 option(MOH_BUILD_TESTS "Build the Windows test programs" ON)

@@ -9,7 +9,7 @@ check_folder() {
   for f in moh.dll moh.h mohrc.dll pellora.ini dbsview.exe ENU/mohrc.dll ENU/infopane.ini DEU/mohrc.dll DEU/infopane.ini; do
     [ -f "$folder/$f" ] || fail "$folder/$f is missing"
   done
-  file "$folder/moh.dll" | grep -q "$format" || fail "$folder/moh.dll is not $format"
+  file "$folder/moh.dll" | grep -Eq "$format" || fail "$folder/moh.dll is not $format"
   local exports
   exports=$($objdump -p "$folder/moh.dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p')
   for e in CreateMOH ConfigMOH AlertMOH; do
@@ -21,5 +21,5 @@ check_folder() {
   done
   echo "check-dist: $folder ok ($format)"
 }
-check_folder "$dist/win32" i686-w64-mingw32-objdump "PE32 executable (DLL) (GUI) Intel 80386"
-check_folder "$dist/win64" x86_64-w64-mingw32-objdump "PE32+ executable (DLL) (GUI) x86-64"
+check_folder "$dist/win32" i686-w64-mingw32-objdump "PE32 executable \\(DLL\\).*Intel 80386"
+check_folder "$dist/win64" x86_64-w64-mingw32-objdump "PE32\\+ executable \\(DLL\\).*x86-64"
