@@ -32,6 +32,8 @@ TEST_F(Connection, ALinkThatIsNotV92OffersDisconnectInsteadOfCall)
     Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
     EXPECT_TRUE(trace.Has("Not connected in V92 mode (0xc)"));
     EXPECT_EQ("A- I- D+ C- R-", Commands());
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALL_WAITING_TONE_DETECTED);   /* leaves Disconnect as it is */
+    EXPECT_EQ("A- I- D+ C- R-", Commands());
 }
 
 TEST_F(Connection, AnAcfModemIsJudgedByItsStateWithoutAskingTheModulation)

@@ -214,7 +214,7 @@ TEST_F(Timers, ThePollAsksForTheStateAndRunsOn)
 TEST_F(Timers, TheStatusBarGetsItsReadyTextBackOnceTheCursorLeftTheButtons)
 {
     ASSERT_TRUE(Start());
-    HWND statusBar = GetDlgItem(window, 1);
+    HWND statusBar = FindWindowExA(window, NULL, STATUSCLASSNAMEA, NULL);
     SendMessageA(statusBar, SB_SETTEXTA, SBT_NOBORDERS, (LPARAM) "hover text");
     SetCursorPos(0, 0);
     SetTimer(window, STATUS_TEXT_TIMER, 300, NULL);
