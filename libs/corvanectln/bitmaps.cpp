@@ -102,8 +102,9 @@ CTL_API HBITMAP WINAPI Bitmap_Load(HINSTANCE module, UINT bitmapId)
     /* Only 16-bit numbers name a resource; anything larger would be read as a string pointer. */
     if (bitmapId == 0 || bitmapId > 0xFFFF)
         return NULL;
+    /* The pictures are drawn on light grey, which becomes the system's face colour here. */
     return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0,
-                                           LR_CREATEDIBSECTION));
+                                           LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS));
 }
 
 CTL_API HBITMAP WINAPI Bitmap_MakeDisabled(HBITMAP source, DWORD, DWORD, DWORD, DWORD)

@@ -1,0 +1,209 @@
+/* Exit from the library's own message loop: CreateMOH runs on a thread of its own, as with a
+   dialer that hands its thread over, and the test acts on the window from outside as a user
+   does, by posted commands, while a helper answers the questions. */
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_modem.h"
+#include "library_under_test.h"
+#include "message_box_answerer.h"
+#include "module_folder.h"
+#include "moh.h"
+#include "mohres.h"
+
+namespace {
+
+const char kTitle[] = "Pellora Modem on Hold";
+
+/* The visible dialogs of a thread: the status window and any question it shows. */
+BOOL CALLBACK CollectDialog(HWND window, LPARAM param)
+{
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window))
+        ((std::vector<HWND> *)param)->push_back(window);
+    return TRUE;
+}
+
+class LibraryLoop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetModuleFolder();
+        ResetProductFolder();
+        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
+        CreateDirectoryA(ProductFolder().c_str(), NULL);
+        CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+        Set("Reserved", "LogonDisplay", "0");
+        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
+    }
+    void TearDown() override
+    {
+        if (thread) {
+            /* After a failure: end the loop; the thread's windows go with the thread. */
+            if (IsWindow(window))
+                PostMessageA(window, WM_DESTROY, 0, 0);
+            WaitForSingleObject(thread, 10000);
+            CloseHandle(thread);
+        }
+        library.Unload();
+        ResetModuleFolder();
+        ResetProductFolder();
+    }
+    void Set(const char *section, const char *key, const char *value)
+    {
+        IniWrite(SettingsFile(), section, key, value);
+    }
+
+    static DWORD WINAPI RunLibrary(void *param)
+    {
+        LibraryLoop *test = (LibraryLoop *)param;
+        test->returned = test->library.Create(NULL, 1, FakeModem::Request);
+        return 0;
+    }
+    /* Starts CreateMOH with the library's loop and waits until its window is up (a dialog is
+       shown once its initialisation is complete). */
+    bool Start()
+    {
+        if (!library.Load())
+            return false;
+        thread = CreateThread(NULL, 0, RunLibrary, this, 0, &threadId);
+        window = WaitForDialog(NULL);
+        return window != NULL;
+    }
+    std::vector<HWND> ThreadDialogs()
+    {
+        std::vector<HWND> dialogs;
+        EnumThreadWindows(threadId, CollectDialog, (LPARAM)&dialogs);
+        return dialogs;
+    }
+    /* A shown dialog of the library's thread other than skip. */
+    HWND FindThreadDialog(HWND skip)
+    {
+        for (HWND dialog : ThreadDialogs())
+            if (dialog != skip)
+                return dialog;
+        return NULL;
+    }
+    /* Bounded waits, so that a fault fails the test instead of hanging it. */
+    HWND WaitForDialog(HWND skip)
+    {
+        for (int i = 0; i < 2000; ++i) {
+            if (HWND found = FindThreadDialog(skip))
+                return found;
+            Sleep(5);
+        }
+        return NULL;
+    }
+    /* Until the helper has answered that many boxes and the last one is gone. */
+    bool WaitForAnswers(MessageBoxAnswerer &answerer, size_t count)
+    {
+        for (int i = 0; i < 2000 && answerer.Seen().size() < count; ++i)
+            Sleep(5);
+        return answerer.Seen().size() == count && WaitForNoQuestion();
+    }
+    bool WaitForNoQuestion()
+    {
+        for (int i = 0; i < 2000 && FindThreadDialog(window); ++i)
+            Sleep(5);
+        return FindThreadDialog(window) == NULL;
+    }
+    bool LoopEnded() { return WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0; }
+    /* A sent message is handled between two turns of the loop, after earlier posted commands. */
+    void Settle() { SendMessageA(window, WM_NULL, 0, 0); }
+    std::string Question()
+    {
+        char format[256] = "";
+        LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_EXIT_QUESTION, format, sizeof format);
+        std::string text = format;
+        return text.replace(text.find("%s"), 2, kTitle);
+    }
+    std::string Saved(const char *key) { return IniRead(SettingsFile(), "MOH", key); }
+
+    FakeModem modem;
+    LibraryUnderTest library;
+    HANDLE thread = NULL;
+    DWORD threadId = 0;
+    HWND window = NULL;
+    HWND returned = NULL;
+};
+
+TEST_F(LibraryLoop, ExitAsksAndYesEndsTheLoopAndSavesTheSize)
+{
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+    ASSERT_TRUE(LoopEnded());
+    EXPECT_EQ(window, returned);
+    EXPECT_FALSE(IsWindow(window));
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ(kTitle, seen[0].caption);
+    EXPECT_EQ(Question(), seen[0].text);
+    EXPECT_EQ(std::to_string(rect.right - rect.left), Saved("Cx"));
+    EXPECT_EQ(std::to_string(rect.bottom - rect.top), Saved("Cy"));
+}
+
+TEST_F(LibraryLoop, NoKeepsTheWindowAndALaterExitAsksAgain)
+{
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDNO);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitForAnswers(answerer, 1));
+    Settle();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ("-1", Saved("Cx"));
+
+    answerer.SetButton(IDYES);
+    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+    ASSERT_TRUE(LoopEnded());
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(2u, seen.size());
+    EXPECT_EQ(Question(), seen[0].text);
+    EXPECT_EQ(Question(), seen[1].text);
+}
+
+TEST_F(LibraryLoop, ASecondExitWhileTheFirstAsksIsIgnored)
+{
+    ASSERT_TRUE(Start());
+    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+    HWND question = WaitForDialog(window);
+    ASSERT_NE(nullptr, question);
+    /* Handled inside the question's own loop; a second question would keep it from returning. */
+    DWORD_PTR result = 0;
+    EXPECT_NE(0, SendMessageTimeoutA(window, WM_COMMAND, IDCMD_EXIT, 0, SMTO_NORMAL, 5000, &result));
+    EXPECT_EQ(2u, ThreadDialogs().size());
+
+    MessageBoxAnswerer answerer(IDYES);
+    ASSERT_TRUE(LoopEnded());
+    EXPECT_EQ(1u, answerer.Seen().size());
+}
+
+TEST_F(LibraryLoop, OnHoldAtStartTheExitIsRefusedWithoutAQuestion)
+{
+    /* The library starts while the modem has the line on hold. */
+    modem.values[MOH_ITEM_DIAG_STATE] = DIAG_MOH;
+    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_WAIT_FOR_CALL_RESUME;
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+    ASSERT_TRUE(WaitForAnswers(answerer, 1));
+    Settle();
+    EXPECT_TRUE(IsWindow(window));
+
+    PostMessageA(window, WM_COMMAND, IDCMD_DISCONNECT, 0);
+    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+    ASSERT_TRUE(LoopEnded());
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(2u, seen.size());
+    char refusal[256] = "";
+    LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_EXIT_REFUSED, refusal, sizeof refusal);
+    EXPECT_EQ(refusal, seen[0].text);
+    EXPECT_EQ(Question(), seen[1].text);
+}
+
+}  // namespace

@@ -1,0 +1,269 @@
+/* The status window in the host's message loop: its toolbar and menu as CallButtonStatus and
+   IncomingCallLog ask, its minimum and saved size, exit and its refusal while on hold, and the
+   keyboard shortcuts. */
+#include "engine_fixture.h"
+
+#include <commctrl.h>
+
+#include "message_box_answerer.h"
+#include "module_folder.h"
+
+namespace {
+
+class MainWindow : public EngineTest {
+protected:
+    HWND Toolbar() { return FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL); }
+
+    /* "command:image" for each toolbar button, in order. */
+    std::string Buttons()
+    {
+        HWND toolbar = Toolbar();
+        int count = (int)SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0);
+        std::string list;
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON button = {};
+            SendMessageA(toolbar, TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
+            list += (list.empty() ? "" : " ") + std::to_string(button.idCommand) + ":" + std::to_string(button.iBitmap);
+        }
+        return list;
+    }
+    int HighestImage()
+    {
+        HWND toolbar = Toolbar();
+        int highest = -1;
+        int count = (int)SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON button = {};
+            SendMessageA(toolbar, TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
+            highest = button.iBitmap > highest ? button.iBitmap : highest;
+        }
+        return highest;
+    }
+    int ImageCount() { return ImageList_GetImageCount((HIMAGELIST)SendMessageA(Toolbar(), TB_GETIMAGELIST, 0, 0)); }
+    LRESULT ButtonState(int command) { return SendMessageA(Toolbar(), TB_GETSTATE, (WPARAM)command, 0); }
+    UINT MenuState(int command) { return GetMenuState(GetMenu(window), (UINT)command, MF_BYCOMMAND); }
+
+    int MinimumWidth()
+    {
+        MINMAXINFO info = {};
+        SendMessageA(window, WM_GETMINMAXINFO, 0, (LPARAM)&info);
+        return info.ptMinTrackSize.x;
+    }
+    SIZE OuterSize()
+    {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    std::string Saved(const char *key) { return IniRead(SettingsFile(), "MOH", key); }
+
+    /* Connected over V.92, the user asked for a voice call: the line is on hold. */
+    void HoldForOutgoingCall()
+    {
+        ConnectV92();
+        Click(IDCMD_CALL);
+    }
+
+    /* Runs an accelerator key with Ctrl held, as the dialog manager sees it in a message loop. */
+    void PressCtrl(char key)
+    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        BYTE withCtrl[256];
+        memcpy(withCtrl, keys, sizeof keys);
+        withCtrl[VK_CONTROL] = 0x80;
+        SetKeyboardState(withCtrl);
+        MSG message = {window, WM_KEYDOWN, (WPARAM)key, 1, 0, {0, 0}};
+        IsDialogMessageA(window, &message);
+        SetKeyboardState(keys);
+    }
+};
+
+struct ToolbarCase {
+    const char *callButtonStatus;
+    const char *incomingCallLog;
+    const char *buttons;       /* command:image, in order */
+};
+
+class ToolbarLayout : public MainWindow, public ::testing::WithParamInterface<ToolbarCase> {};
+
+TEST_P(ToolbarLayout, HasTheButtonsInOrderWithTheirImages)
+{
+    Set("MOH", "CallButtonStatus", GetParam().callButtonStatus);
+    Set("MOH", "IncomingCallLog", GetParam().incomingCallLog);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(GetParam().buttons, Buttons());
+    /* Every button's picture must exist in the toolbar's image list, or it shows blank. */
+    EXPECT_LT(HighestImage(), ImageCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ToolbarLayout,
+    ::testing::Values(
+        ToolbarCase{"0", "0", "10001:0 10002:1 10003:2 10004:3 10006:4 10010:5 10009:6 10007:7 10008:8"},
+        ToolbarCase{"1", "0", "10001:0 10002:1 10003:2 10004:3 10006:4 10010:5 10009:6 10007:7 10008:8"},
+        ToolbarCase{"2", "0", "10001:0 10002:1 10003:2 10006:4 10010:5 10009:6 10007:7 10008:8"},
+        ToolbarCase{"0", "1", "10001:0 10002:1 10003:2 10004:3 10006:4 10010:5 40024:9 10009:6 10007:7 10008:8"},
+        ToolbarCase{"2", "1", "10001:0 10002:1 10003:2 10006:4 10010:5 10009:6 40024:9 10007:7 10008:8"}));
+
+TEST_F(MainWindow, CallButtonStatusOneKeepsTheCallCommandGreyWhateverHappens)
+{
+    Set("MOH", "CallButtonStatus", "1");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TBSTATE_INDETERMINATE, ButtonState(IDCMD_CALL));
+    EXPECT_TRUE(MenuState(IDCMD_CALL) & MF_GRAYED);
+    ConnectV92();
+    CallWaits();
+    Click(IDCMD_IGNORE);
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    ConnectV92();
+    EXPECT_EQ(TBSTATE_INDETERMINATE, ButtonState(IDCMD_CALL));
+    EXPECT_TRUE(MenuState(IDCMD_CALL) & MF_GRAYED);
+}
+
+TEST_F(MainWindow, CallButtonStatusTwoRemovesTheCallCommandFromTheMenuToo)
+{
+    Set("MOH", "CallButtonStatus", "2");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(-1, ButtonState(IDCMD_CALL));
+    EXPECT_EQ((UINT)-1, MenuState(IDCMD_CALL));
+    EXPECT_NE((UINT)-1, MenuState(IDCMD_RECONNECT));
+    ConnectV92();
+    EXPECT_EQ((UINT)-1, MenuState(IDCMD_CALL));
+}
+
+TEST_F(MainWindow, TheMenuBarIsAttachedOnlyWhileShown)
+{
+    Set("MOH", "ShowMenu", "0");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(NULL, GetMenu(window));
+    SIZE hidden = OuterSize();
+    Click(IDCMD_TOGGLE_MENU);
+    ASSERT_NE(nullptr, GetMenu(window));
+    EXPECT_EQ(hidden.cx, OuterSize().cx);
+    EXPECT_EQ(hidden.cy + GetSystemMetrics(SM_CYMENUSIZE) + 2, OuterSize().cy);
+    Click(IDCMD_TOGGLE_MENU);
+    EXPECT_EQ(NULL, GetMenu(window));
+    EXPECT_EQ(hidden.cy, OuterSize().cy);
+    /* The toggle is not remembered. */
+    EXPECT_EQ("0", Saved("ShowMenu"));
+}
+
+TEST_F(MainWindow, TheMinimumWidthMakesRoomForTheLogButton)
+{
+    Set("MOH", "IncomingCallLog", "0");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(364, MinimumWidth());
+    Stop();
+    Set("MOH", "IncomingCallLog", "1");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(404, MinimumWidth());
+}
+
+TEST_F(MainWindow, TheSavedSizeIsUsedOnlyWhenBothWidthAndHeightAreSaved)
+{
+    ASSERT_TRUE(Start());
+    SIZE natural = OuterSize();
+    Stop();
+    Set("MOH", "Cx", "520");
+    Set("MOH", "Cy", "-1");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(natural.cx, OuterSize().cx);
+    EXPECT_EQ(natural.cy, OuterSize().cy);
+    Stop();
+    Set("MOH", "Cy", "330");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(520, OuterSize().cx);
+    EXPECT_EQ(330, OuterSize().cy);
+}
+
+TEST_F(MainWindow, ExitInTheHostsLoopAsksNothingAndSavesTheSize)
+{
+    MessageBoxAnswerer answerer(IDNO);
+    ASSERT_TRUE(Start());
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MoveWindow(window, rect.left, rect.top, 470, 310, TRUE);
+    Click(IDCMD_EXIT);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_EQ("470", Saved("Cx"));
+    EXPECT_EQ("310", Saved("Cy"));
+}
+
+TEST_F(MainWindow, ExitWhileMinimisedKeepsTheSavedSize)
+{
+    MessageBoxAnswerer answerer(IDNO);
+    ASSERT_TRUE(Start());
+    ShowWindow(window, SW_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(window));  /* minimising hides it from the taskbar */
+    Click(IDCMD_EXIT);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_EQ("-1", Saved("Cx"));
+    EXPECT_EQ("-1", Saved("Cy"));
+}
+
+TEST_F(MainWindow, ClosingFromTheSystemMenuIsTheExitCommand)
+{
+    MessageBoxAnswerer answerer(IDNO);
+    ASSERT_TRUE(Start());
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(IsWindow(window));  /* the exit command is posted, not run at once */
+    RunPostedCommands();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(answerer.Seen().empty());
+}
+
+TEST_F(MainWindow, ExitIsRefusedWhileTheLineIsOnHold)
+{
+    MessageBoxAnswerer answerer(IDOK);
+    ASSERT_TRUE(Start());
+    HoldForOutgoingCall();
+    EXPECT_EQ(1, Count("set 7"));
+    Click(IDCMD_EXIT);
+    ASSERT_TRUE(IsWindow(window));
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    RunPostedCommands();
+    ASSERT_TRUE(IsWindow(window));
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(2u, seen.size());
+    for (const SeenMessageBox &box : seen) {
+        EXPECT_EQ(String(IDS_EXIT_REFUSED), box.text);
+        EXPECT_EQ("Pellora Modem on Hold", box.caption);
+    }
+    EXPECT_EQ("-1", Saved("Cx"));
+
+    /* Once the line is back the exit goes through, the guard having been cleared. */
+    Click(IDCMD_DISCONNECT);
+    Click(IDCMD_EXIT);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(2u, answerer.Seen().size());
+}
+
+TEST_F(MainWindow, ShortcutsWorkThroughTheDialogManagerWhileTheWindowIsActive)
+{
+    Set("MOH", "ShowMenu", "0");
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+    ASSERT_EQ(window, GetActiveWindow());
+
+    PressCtrl('M');
+    EXPECT_NE(nullptr, GetMenu(window));
+    ClearLog();
+    PressCtrl('P');
+    EXPECT_EQ("set 7", Requests());
+
+    /* Another window active: the keys are not the status window's. */
+    HWND other =
+        CreateWindowA("STATIC", "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, NULL, NULL, NULL, NULL);
+    SetActiveWindow(other);
+    ASSERT_EQ(other, GetActiveWindow());
+    PressCtrl('M');
+    EXPECT_NE(nullptr, GetMenu(window));
+    DestroyWindow(other);
+}
+
+}  // namespace

@@ -1,0 +1,362 @@
+/* What the status window shows and how it comes forward: the status line for each
+   modem-on-hold state from the one-second poll, the toolbar's help texts, the notification-area
+   menu, and bringing the window to the front for a call and giving the front back after it. */
+#include "engine_fixture.h"
+
+#include <commctrl.h>
+
+#include <thread>
+
+#include "module_folder.h"
+
+namespace {
+
+const UINT MN_GETHMENU_MESSAGE = 0x01E1;
+
+class StatusDisplay : public EngineTest {
+protected:
+    /* One poll of the state the modem reports; the timer is stopped again afterwards. */
+    void Poll(DWORD state)
+    {
+        modem.values[MOH_ITEM_MOH_STATE] = state;
+        Tick(POLL_TIMER);
+        KillTimer(window, POLL_TIMER);
+    }
+    std::string StatusBarText()
+    {
+        char text[256] = "";
+        SendMessageA(FindWindowExA(window, NULL, STATUSCLASSNAMEA, NULL), SB_GETTEXTA, 0, (LPARAM)text);
+        return text;
+    }
+    void HotItemChange(int newCommand, DWORD flags)
+    {
+        NMTBHOTITEM hot = {};
+        hot.hdr.hwndFrom = FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL);
+        hot.hdr.idFrom = 1;
+        hot.hdr.code = TBN_HOTITEMCHANGE;
+        hot.idNew = newCommand;
+        hot.dwFlags = flags;
+        SendMessageA(window, WM_NOTIFY, 1, (LPARAM)&hot);
+    }
+};
+
+struct StateCase {
+    DWORD state;
+    UINT text;
+};
+
+class StateText : public StatusDisplay, public ::testing::WithParamInterface<StateCase> {};
+
+TEST_P(StateText, IsShownInTheStatusLineAtThePoll)
+{
+    ASSERT_TRUE(Start());
+    Poll(GetParam().state);
+    EXPECT_EQ(String(GetParam().text), Text(IDC_STATUS_LINE));
+    EXPECT_NE("", Text(IDC_STATUS_LINE));
+}
+
+/* The two carrier states share one text; string 10027 is not used. */
+INSTANTIATE_TEST_SUITE_P(
+    States, StateText,
+    ::testing::Values(StateCase{0, 10020}, StateCase{1, 10021}, StateCase{2, 10022}, StateCase{3, 10023},
+                      StateCase{4, 10024}, StateCase{5, 10025}, StateCase{6, 10026}, StateCase{7, 10026},
+                      StateCase{8, 10028}, StateCase{9, 10029}, StateCase{10, 10030}, StateCase{11, 10031},
+                      StateCase{12, 10032}));
+
+TEST_F(StatusDisplay, ThePollAsksTheModemAndIsSetAgainWhenDone)
+{
+    ASSERT_TRUE(Start());
+    ClearLog();
+    Tick(POLL_TIMER);
+    ASSERT_EQ(1u, modem.calls.size());
+    EXPECT_EQ("get 105", modem.Log()[0]);
+    EXPECT_EQ((DWORD)MOH_DATA_DWORD, modem.calls[0].dataKind);
+    EXPECT_EQ((DWORD)MOH_STATE_LAST, modem.calls[0].valueIn);  /* what the library reads when the host writes nothing */
+    EXPECT_TRUE(TimerWasRunning(POLL_TIMER));                   /* set again once the poll is done */
+}
+
+TEST_F(StatusDisplay, AnUnknownStateOrAFailedQueryChangesNothing)
+{
+    ASSERT_TRUE(Start());
+    Poll(MOH_STATE_WAIT_FOR_USER_DECISION);
+    std::string shown = Text(IDC_STATUS_LINE);
+    Poll(MOH_STATE_LAST);
+    EXPECT_EQ(shown, Text(IDC_STATUS_LINE));
+    Poll(40);
+    EXPECT_EQ(shown, Text(IDC_STATUS_LINE));
+    modem.results[MOH_ITEM_MOH_STATE] = 0;
+    Poll(MOH_STATE_WAIT_FOR_REMOTE_RECONNECT);
+    EXPECT_EQ(shown, Text(IDC_STATUS_LINE));
+}
+
+TEST_F(StatusDisplay, AReportedStateIsShownAtOnceAndADisconnectShowsTheIdleText)
+{
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_REMOTE_RECONNECT);
+    EXPECT_EQ(String(IDS_STATE_REMOTE_RECONN), Text(IDC_STATUS_LINE));
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    EXPECT_EQ(String(IDS_IDLE), Text(IDC_STATUS_LINE));
+}
+
+TEST_F(StatusDisplay, TheHoveredButtonsHelpShowsInTheStatusBarUntilTheMouseLeaves)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(String(IDS_READY), StatusBarText());
+    HotItemChange(IDCMD_ACCEPT, HICF_MOUSE);
+    EXPECT_EQ(String(IDCMD_ACCEPT), StatusBarText());
+    EXPECT_TRUE(KillTimer(window, STATUS_TEXT_TIMER));
+    HotItemChange(IDCMD_CONFIG, HICF_ACCELERATOR);  /* not the mouse: ignored */
+    EXPECT_EQ(String(IDCMD_ACCEPT), StatusBarText());
+    HotItemChange(IDCMD_HELP, HICF_MOUSE);
+    HotItemChange(0, HICF_MOUSE | HICF_LEAVING);
+    EXPECT_EQ(String(IDS_READY), StatusBarText());
+    EXPECT_FALSE(KillTimer(window, STATUS_TEXT_TIMER));
+}
+
+TEST_F(StatusDisplay, AButtonsTooltipIsItsCommandsString)
+{
+    ASSERT_TRUE(Start());
+    NMTTDISPINFOA info = {};
+    info.hdr.code = TTN_NEEDTEXTA;
+    info.hdr.idFrom = IDCMD_RECONNECT;
+    SendMessageA(window, WM_NOTIFY, 0, (LPARAM)&info);
+    EXPECT_EQ(GetModuleHandleA("mohrc.dll"), info.hinst);
+    EXPECT_EQ(MAKEINTRESOURCEA(IDCMD_RECONNECT), info.lpszText);
+}
+
+/* Reads the tray menu from another thread while it is open, then closes it with the keyboard:
+   Escape, or the arrow keys down to an item and Enter. */
+class TrayMenuReader {
+public:
+    explicit TrayMenuReader(int choose) : thread_(&TrayMenuReader::Run, this, choose) {}
+    ~TrayMenuReader()
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+    void Wait() { thread_.join(); }
+    std::vector<UINT> ids;
+    UINT defaultId = 0;
+
+private:
+    static HWND FindOpenMenu()
+    {
+        HWND menu = NULL;
+        while ((menu = FindWindowExA(NULL, menu, "#32768", NULL)) != NULL)
+            if (IsWindowVisible(menu))
+                return menu;
+        return NULL;
+    }
+    void Run(int choose)
+    {
+        HWND menuWindow = NULL;
+        for (int i = 0; i < 2000 && !(menuWindow = FindOpenMenu()); ++i)
+            Sleep(5);
+        if (!menuWindow)
+            return;
+        HMENU menu = (HMENU)SendMessageA(menuWindow, MN_GETHMENU_MESSAGE, 0, 0);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i)
+            ids.push_back(GetMenuItemID(menu, i));
+        defaultId = GetMenuDefaultItem(menu, FALSE, 0);
+        for (int i = 0; i <= choose; ++i)
+            PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(menuWindow, WM_KEYDOWN, choose < 0 ? VK_ESCAPE : VK_RETURN, 0);
+    }
+    std::thread thread_;
+};
+
+class TrayMenu : public StatusDisplay {
+protected:
+    void RightClickTrayIcon() { SendMessageA(window, WM_USER + 500, 1, WM_RBUTTONDOWN); }
+    /* The command the menu left in the window's queue, 0 for none. */
+    int PostedCommand()
+    {
+        MSG message;
+        if (!PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+            return 0;
+        return LOWORD(message.wParam);
+    }
+};
+
+TEST_F(TrayMenu, OffersFiveItemsWithoutTheCallLog)
+{
+    Set("MOH", "IncomingCallLog", "0");
+    ASSERT_TRUE(Start());
+    TrayMenuReader reader(-1);
+    RightClickTrayIcon();
+    reader.Wait();
+    EXPECT_EQ(std::vector<UINT>({10042, 10009, 10010, 10043, 10041}), reader.ids);
+    EXPECT_EQ(10042u, reader.defaultId);
+    EXPECT_EQ(0, PostedCommand());
+}
+
+TEST_F(TrayMenu, OffersTheCallLogAfterThePhoneBook)
+{
+    Set("MOH", "IncomingCallLog", "1");
+    ASSERT_TRUE(Start());
+    TrayMenuReader reader(3);
+    RightClickTrayIcon();
+    reader.Wait();
+    EXPECT_EQ(std::vector<UINT>({10042, 10009, 10010, 40024, 10043, 10041}), reader.ids);
+    EXPECT_EQ(IDCMD_CALL_LOG, PostedCommand());
+}
+
+struct TrayChoice {
+    int position;
+    int posted;
+};
+
+class TrayMenuChoice : public TrayMenu, public ::testing::WithParamInterface<TrayChoice> {};
+
+TEST_P(TrayMenuChoice, PostsTheCommandToTheWindow)
+{
+    Set("MOH", "IncomingCallLog", "0");
+    ASSERT_TRUE(Start());
+    TrayMenuReader reader(GetParam().position);
+    RightClickTrayIcon();
+    reader.Wait();
+    EXPECT_EQ(GetParam().posted, PostedCommand());
+    EXPECT_EQ(0, PostedCommand());
+}
+
+/* Exit from the tray is the window's own exit command. */
+INSTANTIATE_TEST_SUITE_P(Items, TrayMenuChoice,
+                         ::testing::Values(TrayChoice{1, IDCMD_CONFIG}, TrayChoice{2, IDCMD_PHONEBOOK},
+                                           TrayChoice{3, IDCMD_ABOUT}, TrayChoice{4, IDCMD_EXIT}));
+
+TEST_F(TrayMenu, OpenAndDoubleClickBringTheHiddenWindowBack)
+{
+    ASSERT_TRUE(Start());
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_FALSE(IsWindowVisible(window));
+    {
+        TrayMenuReader reader(0);
+        RightClickTrayIcon();
+    }
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(0, PostedCommand());
+
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_FALSE(IsWindowVisible(window));
+    SendMessageA(window, WM_USER + 500, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(window, GetForegroundWindow());
+
+    /* Other mouse messages do nothing. */
+    ShowWindow(window, SW_MINIMIZE);
+    SendMessageA(window, WM_USER + 500, 1, WM_LBUTTONDOWN);
+    SendMessageA(window, WM_USER + 500, 1, WM_MOUSEMOVE);
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+/* Top-level windows of other programs, as the user has them open when a call comes. */
+class Foreground : public StatusDisplay {
+protected:
+    void SetUp() override
+    {
+        StatusDisplay::SetUp();
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(NULL);
+        windowClass.lpszClassName = "OtherProgram";
+        RegisterClassA(&windowClass);
+        editor = Open("Editor", true);
+        viewer = Open("Viewer", true);
+        shell = Open("Program Manager", true);
+        folder = Open("program files", true);
+        untitled = Open("", true);
+        hidden = Open("Hidden", false);
+    }
+    void TearDown() override
+    {
+        for (HWND other : {editor, viewer, shell, folder, untitled, hidden})
+            if (IsWindow(other))
+                DestroyWindow(other);
+        StatusDisplay::TearDown();
+    }
+    HWND Open(const char *title, bool visible)
+    {
+        return CreateWindowA("OtherProgram", title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 40, 40, 300,
+                             200, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    }
+    /* A waiting call the user is to decide on: the window comes to the front. */
+    void CallComes()
+    {
+        ConnectV92();
+        CallWaits();
+    }
+
+    HWND editor = NULL, viewer = NULL, shell = NULL, folder = NULL, untitled = NULL, hidden = NULL;
+};
+
+TEST_F(Foreground, ACallMinimisesTheOtherTitledWindowsAndTakesTheFront)
+{
+    ASSERT_TRUE(Start());
+    SetForegroundWindow(editor);
+    ASSERT_EQ(editor, GetForegroundWindow());
+    CallComes();
+    EXPECT_TRUE(IsIconic(editor));
+    EXPECT_TRUE(IsIconic(viewer));
+    EXPECT_FALSE(IsIconic(shell));
+    EXPECT_FALSE(IsIconic(folder));
+    EXPECT_FALSE(IsIconic(untitled));
+    EXPECT_FALSE(IsIconic(hidden));
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(window, GetForegroundWindow());
+    EXPECT_TRUE(trace.Has("Minimize foreground window Editor"));
+}
+
+class GiveBack : public Foreground, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GiveBack, TheFrontReturnsToTheWindowThatHadItAsItWas)
+{
+    bool maximised = GetParam();
+    Set("MOH", "Minimize", "1");
+    ASSERT_TRUE(Start());
+    ShowWindow(editor, maximised ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    SetForegroundWindow(editor);
+    CallComes();
+    ASSERT_TRUE(IsIconic(editor));
+    Click(IDCMD_DISCONNECT);
+    EXPECT_FALSE(IsIconic(editor));
+    EXPECT_EQ(maximised, IsZoomed(editor) != FALSE);
+    EXPECT_EQ(editor, GetForegroundWindow());
+    EXPECT_TRUE(IsIconic(viewer));  /* only the one that had the front comes back */
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+INSTANTIATE_TEST_SUITE_P(Maximised, GiveBack, ::testing::Values(false, true));
+
+TEST_F(Foreground, AClosedWindowIsNotGivenTheFrontBack)
+{
+    Set("MOH", "Minimize", "1");
+    ASSERT_TRUE(Start());
+    SetForegroundWindow(editor);
+    CallComes();
+    DestroyWindow(editor);
+    Click(IDCMD_DISCONNECT);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(IsIconic(viewer));
+}
+
+TEST_F(Foreground, NothingIsMinimisedWhenTheStatusWindowAlreadyHasTheFront)
+{
+    Set("MOH", "Minimize", "1");
+    ASSERT_TRUE(Start());
+    SetForegroundWindow(window);
+    ASSERT_EQ(window, GetForegroundWindow());
+    CallComes();
+    EXPECT_FALSE(IsIconic(editor));
+    EXPECT_FALSE(IsIconic(viewer));
+    EXPECT_FALSE(trace.HasPrefix("Minimize foreground window"));
+    Click(IDCMD_DISCONNECT);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(editor));
+}
+
+}  // namespace

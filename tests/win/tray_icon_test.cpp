@@ -1,0 +1,197 @@
+/* The notification-area icon, whose picture no window shows: which icon the call phase, an
+   outgoing call, the blink and the ring animation choose, when it appears and when it goes. The
+   library's objects are linked in, so the test reads the icon's resource number. */
+#include <gtest/gtest.h>
+
+#include "engine.h"
+#include "fake_modem.h"
+#include "main_window.h"
+#include "module_folder.h"
+#include "module_state.h"
+#include "moh.h"
+#include "mohres.h"
+#include "startup.h"
+#include "status_display.h"
+
+namespace {
+
+enum { POLL_TIMER = 1, RING_TIMER = 2 };
+
+class TrayIcon : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetModuleFolder();
+        ResetProductFolder();
+        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
+        CreateDirectoryA(ProductFolder().c_str(), NULL);
+        CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
+        modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_HSF;
+        modem.values[MOH_ITEM_MODULATION] = MOH_MODULATION_V92;
+        modem.values[MOH_ITEM_DECISION_TIME] = 30;
+        modem.values[MOH_ITEM_MAX_HOLD_TIME] = 60;
+        modem.values[MOH_ITEM_HANDSET_EXCLUSION] = MOH_METHOD_AUTOMATIC;
+        modem.texts[MOH_ITEM_CALLER_ID] = "NMBR = 0123456\r\nNAME = Ann\r\n";
+    }
+    void TearDown() override
+    {
+        if (IsWindow(window))
+            DestroyWindow(window);
+        if (resourceModule)
+            FreeLibrary(resourceModule);
+        resourceModule = NULL;
+        ResetModuleFolder();
+        ResetProductFolder();
+    }
+    void Set(const char *key, const char *value) { IniWrite(SettingsFile(), "MOH", key, value); }
+    /* The start-up of a freshly loaded library, then the status window in the host's loop. */
+    void Start()
+    {
+        ModuleStartup();
+        window = CreateMOH(NULL, 0, FakeModem::Request);
+        ASSERT_NE(nullptr, window);
+        KillTimer(window, POLL_TIMER);
+    }
+    void Alert(DWORD kind, DWORD value)
+    {
+        DWORD *pointer = &value;
+        AlertMOH(kind, &pointer);
+    }
+    void Tick(UINT_PTR timer) { SendMessageA(window, WM_TIMER, timer, 0); }
+    void Poll(DWORD state)
+    {
+        modem.values[MOH_ITEM_MOH_STATE] = state;
+        Tick(POLL_TIMER);
+        KillTimer(window, POLL_TIMER);
+    }
+    void CallRings()
+    {
+        Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
+        Alert(MOH_EVENT_DIAG_STATE, DIAG_CALL_WAITING_TONE_DETECTED);
+        Alert(MOH_EVENT_REMOTE_RESPONSE, MOH_REMOTE_RESPONSE_ACK);
+    }
+    HANDLE StatePicture()
+    {
+        return (HANDLE)SendDlgItemMessageA(window, IDC_STATE_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0);
+    }
+
+    FakeModem modem;
+    HWND window = NULL;
+};
+
+struct IconCase {
+    int phase;
+    int outgoing;
+    int frame;
+    int flag;
+    int icon;
+};
+
+class IconChoice : public TrayIcon, public ::testing::WithParamInterface<IconCase> {};
+
+TEST_P(IconChoice, FollowsThePhaseTheCallDirectionTheBlinkAndTheFrame)
+{
+    Start();
+    AddTrayIcon(window);
+    callPhase = GetParam().phase;
+    outgoingCall = GetParam().outgoing;
+    animationFrame = GetParam().frame;
+    UpdateTrayIcon(GetParam().flag);
+    EXPECT_EQ(GetParam().icon, TrayIconResource());
+    callPhase = PHASE_NONE;
+    outgoingCall = 0;
+    animationFrame = 0;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, IconChoice,
+    ::testing::Values(IconCase{0, 0, 0, 0, 1}, IconCase{0, 1, 2, 1, 1}, IconCase{1, 0, 0, 0, 141},
+                      IconCase{1, 0, 1, 1, 142}, IconCase{1, 0, 2, 0, 143}, IconCase{1, 1, 1, 0, 139},
+                      IconCase{1, 1, 1, 1, 1}, IconCase{2, 0, 1, 0, 139}, IconCase{2, 1, 0, 0, 139},
+                      IconCase{2, 0, 2, 1, 1}));
+
+TEST_F(TrayIcon, AppearsWithTheFirstKnownStateAndGoesWithTheWindow)
+{
+    Start();
+    EXPECT_EQ(0, TrayIconResource());
+    UpdateTrayIcon(0);  /* without an icon nothing is changed */
+    EXPECT_EQ(0, TrayIconResource());
+    Poll(MOH_STATE_LAST);
+    EXPECT_EQ(0, TrayIconResource());
+    Poll(MOH_STATE_NONE);
+    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+    EXPECT_NE(0, SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    DestroyWindow(window);
+    EXPECT_EQ(0, TrayIconResource());
+}
+
+TEST_F(TrayIcon, RingingAnimatesTheIconAndThePictureUntilTheDecision)
+{
+    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
+    Start();
+    CallRings();
+    ASSERT_EQ(PHASE_DECISION, callPhase);
+    const int icons[] = {IDI_MOH_RING2, IDI_MOH_RING3, IDI_MOH_RING1, IDI_MOH_RING2};
+    for (int i = 0; i < 4; ++i) {
+        Tick(RING_TIMER);
+        EXPECT_EQ((i + 1) % 3, animationFrame);
+        EXPECT_EQ(icons[i], TrayIconResource());
+        EXPECT_EQ(stateBitmaps[(i + 1) % 3], StatePicture());
+    }
+    SendMessageA(window, WM_COMMAND, IDCMD_IGNORE, 0);
+    EXPECT_EQ(0, animationFrame);
+    EXPECT_EQ(stateBitmaps[0], StatePicture());
+}
+
+TEST_F(TrayIcon, OnHoldEachPollBlinksAndBackToPhaseZeroTheNextPollEndsTheBlink)
+{
+    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
+    Start();
+    CallRings();
+    SendMessageA(window, WM_COMMAND, IDCMD_ACCEPT, 0);
+    Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_CALL_RESUME);
+    ASSERT_EQ(PHASE_ON_HOLD, callPhase);
+    Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
+    if (TrayIconResource() != IDI_MOH_ALERT)
+        Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
+    ASSERT_EQ(IDI_MOH_ALERT, TrayIconResource());
+    Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
+    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+    Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
+    EXPECT_EQ(IDI_MOH_ALERT, TrayIconResource());
+
+    callPhase = PHASE_NONE;
+    Poll(MOH_STATE_NONE);
+    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+    /* The blink starts over with the alert icon. */
+    callPhase = PHASE_ON_HOLD;
+    Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
+    EXPECT_EQ(IDI_MOH_ALERT, TrayIconResource());
+    callPhase = PHASE_NONE;
+}
+
+TEST_F(TrayIcon, IdleWithoutShowOnSystrayRemovesTheIconAndHidesTheWindow)
+{
+    Set("ShowOnSystray", "0");
+    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
+    Start();
+    ASSERT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+    ASSERT_TRUE(IsWindowVisible(window));
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    EXPECT_EQ(0, TrayIconResource());
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST_F(TrayIcon, IdleWithShowOnSystrayKeepsOrAddsTheIcon)
+{
+    Set("ShowOnSystray", "1");
+    Start();
+    /* The modem knows no state at start: idle, and the icon is added for it. */
+    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+}  // namespace
