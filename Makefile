@@ -5,7 +5,7 @@ CMAKE_WIN64 := cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x
 CMAKE_WIN32 := cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DMOH_BUILD_TESTS=OFF
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: deps native win32 win64 dist test test-native test-wine fuzz bench clean
+.PHONY: deps native win32 win64 dist test test-native test-wine fuzz bench demo clean
 
 deps:
 	@tools/install-deps.sh
@@ -52,6 +52,23 @@ bench: deps
 	tests/win/wine-session.sh start $(BUILD)/win64
 	$(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/lookup_bench_wine.exe; status=$$?; \
 	  tests/win/wine-session.sh stop $(BUILD)/win64; exit $$status
+
+# The accept-and-resume scenario under Wine, on a display of its own when none is set: pictures of
+# the status window, the host's log and the library's trace land in out/demo/.
+DEMO_OUT := out/demo
+demo: win64
+	rm -rf $(DEMO_OUT)
+	mkdir -p $(DEMO_OUT)
+	tests/win/wine-session.sh start $(BUILD)/win64
+	@# Marlett draws the caption buttons; without it they show as letters.
+	@cp -n /usr/share/wine/fonts/marlett.ttf $(BUILD)/win64/wineprefix/drive_c/windows/Fonts/ 2>/dev/null || true
+	$(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/mohhost.exe --scenario scenarios/accept_and_resume.txt \
+	  --screenshots $(DEMO_OUT) --log $(DEMO_OUT)/host.log --trace $(DEMO_OUT); status=$$?; \
+	  tests/win/wine-session.sh stop $(BUILD)/win64; \
+	  echo "Pictures of the status window: $$(ls $(DEMO_OUT)/*.png 2>/dev/null | tr '\n' ' ')"; \
+	  echo "Host log: $(DEMO_OUT)/host.log; library trace: $(DEMO_OUT)/window-trace.txt, $(DEMO_OUT)/MoHlog.txt"; \
+	  if [ $$status -eq 0 ]; then echo "Every expectation held."; else echo "Some expectations failed (exit $$status)."; fi; \
+	  exit $$status
 
 clean:
 	rm -rf $(BUILD) dist

@@ -20,6 +20,7 @@ add_subdirectory(resources)
 add_subdirectory(libs/corvanectln)
 include(cmake/library.cmake)
 add_subdirectory(tools/dbsview)
+add_subdirectory(tools/mohhost)
 add_subdirectory(tools/screenshot)
 
 install(FILES engine/moh.h resources/pellora.ini DESTINATION .)

@@ -6,7 +6,7 @@ dist=$1
 fail() { echo "check-dist: $*" >&2; exit 1; }
 check_folder() {
   local folder=$1 objdump=$2 format=$3
-  for f in moh.dll moh.h mohrc.dll pellora.ini dbsview.exe ENU/mohrc.dll ENU/infopane.ini DEU/mohrc.dll DEU/infopane.ini; do
+  for f in moh.dll moh.h mohrc.dll corvanectln.dll pellora.ini logon.bmp dbsview.exe mohhost.exe scenarios/accept_and_resume.txt ENU/mohrc.dll ENU/infopane.ini DEU/mohrc.dll DEU/infopane.ini; do
     [ -f "$folder/$f" ] || fail "$folder/$f is missing"
   done
   file "$folder/moh.dll" | grep -Eq "$format" || fail "$folder/moh.dll is not $format"

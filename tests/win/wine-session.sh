@@ -17,6 +17,11 @@ start_display() {
     rm -f "$display_file"
     return
   fi
+  # A session already running for this build keeps its display.
+  if [ -f "$xvfb_pid_file" ] && [ -f "$display_file" ] && kill -0 "$(cat "$xvfb_pid_file")" 2>/dev/null; then
+    export DISPLAY=$(cat "$display_file")
+    return
+  fi
   for n in $(seq 91 130); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
