@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "message_box_answerer.h"
 #include "module_folder.h"
 #include "trace.h"
 #include "trace_capture.h"
@@ -56,6 +57,25 @@ TEST_F(Trace, AnExistingTraceFileIsAppendedToWithCrLfLines)
     std::string window = capture.Lines().back();
     EXPECT_TRUE(HasTimePrefix(window));
     EXPECT_EQ("Name: Ann", window.substr(12));
+}
+
+TEST_F(Trace, AFileThatCannotBeOpenedForWritingIsReportedOnceAndThenIgnored)
+{
+    /* Another program reads the file and denies writers: it exists, but neither opens for
+       writing nor can be created anew. */
+    WriteFileBytes(LogPath(), "kept");
+    HANDLE reader = CreateFileA(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    MessageBoxAnswerer answerer(IDOK);
+    OpenTraceFile(&fileTrace);
+    TraceToFile(&fileTrace, "Accept");
+    CloseHandle(reader);
+
+    std::string expected = "Unable to create " + LogPath() + " file";
+    ASSERT_EQ(1u, answerer.Seen().size());
+    EXPECT_EQ(expected, answerer.Seen()[0].text);
+    EXPECT_TRUE(capture.Has(expected));
+    EXPECT_EQ("kept", ReadFileBytes(LogPath()));
 }
 
 TEST_F(Trace, LongLinesAreCutToTheLineBuffer)
