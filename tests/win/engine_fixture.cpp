@@ -14,12 +14,9 @@ const char kCommandLetters[] = "AIDCR";
 void EngineTest::SetUp()
 {
     ResetModuleFolder();
-    ResetProductFolder();
     RemoveFile("c:\\callerid.fic");
     /* A later run of the user: the default settings with the test's changes on top. */
-    CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-    CreateDirectoryA(ProductFolder().c_str(), NULL);
-    CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+    StartFromDefaultSettings();
     Set("MOH", "ShowMenu", "1");
     modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
     modem.values[MOH_ITEM_DECISION_TIME] = 30;

@@ -21,8 +21,7 @@ protected:
     void SetUp() override
     {
         ResetProductFolder();
-        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-        CreateDirectoryA(ProductFolder().c_str(), NULL);
+        CreateProductFolder();
         CopyText(phoneBookPath, MAX_PATH, Book().c_str());
         CopyText(callLogPath, MAX_PATH, Log().c_str());
     }

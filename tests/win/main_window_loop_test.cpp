@@ -32,10 +32,7 @@ protected:
     void SetUp() override
     {
         ResetModuleFolder();
-        ResetProductFolder();
-        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-        CreateDirectoryA(ProductFolder().c_str(), NULL);
-        CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+        StartFromDefaultSettings();
         Set("Reserved", "LogonDisplay", "0");
         modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
     }

@@ -39,10 +39,7 @@ protected:
     void SetUp() override
     {
         ResetModuleFolder();
-        ResetProductFolder();
-        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-        CreateDirectoryA(ProductFolder().c_str(), NULL);
-        CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+        StartFromDefaultSettings();
         IniWrite(SettingsFile(), "Reserved", "LogonDisplay", "0");
         IniWrite(SettingsFile(), "MOH", "Language", "1033");
         modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;

@@ -33,8 +33,7 @@ protected:
     /* A settings file of the user's, written before the library loads. */
     void PresetSetting(const char *section, const char *key, const char *value)
     {
-        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-        CreateDirectoryA(ProductFolder().c_str(), NULL);
+        CreateProductFolder();
         IniWrite(SettingsFile(), section, key, value);
     }
     std::string LoadedString(UINT id)

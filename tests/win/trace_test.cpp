@@ -16,8 +16,7 @@ protected:
     void SetUp() override
     {
         ResetProductFolder();
-        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-        CreateDirectoryA(ProductFolder().c_str(), NULL);
+        CreateProductFolder();
         windowTrace = TraceWindowChannel();  /* finds the capture window, as a fresh load would */
     }
     void TearDown() override

@@ -22,10 +22,7 @@ protected:
     void SetUp() override
     {
         ResetModuleFolder();
-        ResetProductFolder();
-        CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
-        CreateDirectoryA(ProductFolder().c_str(), NULL);
-        CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+        StartFromDefaultSettings();
         modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
         modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_HSF;
         modem.values[MOH_ITEM_MODULATION] = MOH_MODULATION_V92;

@@ -51,6 +51,19 @@ void ResetProductFolder()
     RemoveDirectoryA(folder.c_str());
 }
 
+void CreateProductFolder()
+{
+    CreateDirectoryA((ProductFolder() + "\\..").c_str(), NULL);
+    CreateDirectoryA(ProductFolder().c_str(), NULL);
+}
+
+void StartFromDefaultSettings()
+{
+    ResetProductFolder();
+    CreateProductFolder();
+    CopyFileOver(ModulePath("pellora.ini"), SettingsFile());
+}
+
 void ResetModuleFolder()
 {
     for (const char *name : {"mohrc.dll", "infopane.ini"})

@@ -13,6 +13,11 @@ std::string SettingsFile();
 
 /* Empties and removes the product folder, so the next load is a first run. */
 void ResetProductFolder();
+/* Creates the product folder, empty, as the library does at load. */
+void CreateProductFolder();
+/* A fresh product folder holding a copy of the default settings, as after a first run, so that a
+   test can change settings before the library loads. */
+void StartFromDefaultSettings();
 /* Puts back the English working copies and the pristine default settings file. */
 void ResetModuleFolder();
 
