@@ -13,12 +13,20 @@ set(LIBRARY_SOURCES
   calllists/list_files.cpp
 
   calllists/call_list_dialog.cpp
+  calllists/list_dialog.cpp
+  calllists/list_dialog_draw.cpp
+  calllists/list_dialog_tools.cpp
+  calllists/entry_editor.cpp
 
   config/run_at_logon.cpp
+  config/config_sheet.cpp
+  config/general_page.cpp
+  config/sounds_page.cpp
+  config/keypad_sheet.cpp
+  config/language_page.cpp
 
   shell/settings.cpp
   shell/startup.cpp
-  shell/exports.cpp
   shell/main_window.cpp
   shell/main_toolbar.cpp
   shell/status_display.cpp
@@ -31,6 +39,7 @@ set(LIBRARY_SOURCES
   controls/bitmap_draw.cpp
   controls/window_placement.cpp
   controls/splash.cpp
+  controls/splash_picture.cpp
 )
 
 add_library(mohobj OBJECT ${LIBRARY_SOURCES} ${PORTABLE_SOURCES})

@@ -18,6 +18,8 @@ option(MOH_BUILD_TESTS "Build the Windows test programs" ON)
 
 add_subdirectory(resources)
 add_subdirectory(libs/corvanectln)
+add_subdirectory(libs/infopane)
+add_subdirectory(help)
 include(cmake/library.cmake)
 add_subdirectory(tools/dbsview)
 add_subdirectory(tools/mohhost)

@@ -38,6 +38,34 @@
 
 /* Call-list dialogs */
 #define IDD_CALL_LIST           134
+#define IDD_ENTRY_EDITOR        124
+#define IDC_CALL_LIST           1066   /* the list control of dialog 134 */
+#define IDC_ENTRY_NAME          1060
+#define IDC_ENTRY_NUMBER        1061
+#define IDCMD_LIST_SAVE_AS      10013
+#define IDCMD_LIST_DELETE       10014
+#define IDCMD_LIST_SAVE         10016
+#define IDCMD_LIST_NEW          10046
+#define IDCMD_LIST_EDIT         10047
+#define IDS_COLUMN_NAME         10011
+#define IDS_COLUMN_NUMBER       10012
+#define IDS_DELETE_QUESTION     10017
+#define IDS_SAVE_AS_FILTER      10018  /* its last character separates the filter's parts */
+#define IDS_SAVE_CHANGES        10034
+#define IDS_COLUMN_TIME         40022
+#define IDS_COLUMN_OUTCOME      40023
+#define IDS_CALL_LOG_CAPTION    40024  /* the same number as the log command's string */
+#define IDS_PHONE_BOOK_TIP      40025
+#define IDS_CALL_LOG_TIP        40026
+#define IDS_OUTCOME_NONE        40027  /* 40027..40030: 40027 + outcome code */
+#define IDS_OUTCOME_DISCONNECTED 40028
+#define IDS_OUTCOME_ACCEPTED    40029
+#define IDS_OUTCOME_IGNORED     40030
+
+/* Start-up picture dialog */
+#define IDD_SPLASH              148
+#define IDC_SPLASH_HIDE         1085   /* check box: do not show the picture again */
+#define IDC_SPLASH_SPARE        1011   /* hidden once the dialog is laid out */
 
 /* Commands (also the numbers of their tooltip and status-bar help strings) */
 #define IDCMD_ACCEPT            10001
@@ -78,5 +106,44 @@
 #define IDS_CALLER_WITHHELD     40018
 #define IDS_CALLER_UNAVAILABLE  40019
 #define IDS_CALLER_UNKNOWN      40033
+
+/* Configuration sheet */
+#define IDD_KEYPAD              111    /* the six pages of the Advanced sheet */
+#define IDD_CONFIG_LANGUAGE     117
+#define IDD_CONFIG_GENERAL      132
+#define IDD_CONFIG_SOUNDS       137
+#define IDS_CONFIG_CAPTION      10009  /* the same number as the configuration command's string */
+#define IDS_CONFIG_GENERAL      10038
+#define IDS_CONFIG_SOUNDS       10045
+#define IDS_CONFIG_LANGUAGE     40035
+#define IDS_DEFAULT_LANGUAGE    40036
+#define IDS_SOUND_FILTER        10035  /* its last character separates the filter's parts */
+#define IDS_KEYPAD_PAGE1        10001  /* 10001..10006: keypad page titles, shared with the */
+#define IDS_KEYPAD_PAGE2        10002  /* command strings where those exist */
+#define IDS_KEYPAD_PAGE3        10003
+#define IDS_KEYPAD_PAGE4        10004
+#define IDS_KEYPAD_PAGE5        10005
+#define IDS_KEYPAD_PAGE6        10006
+#define IDC_TITLE_TEXT          1000
+#define IDC_MINIMIZE            1005
+#define IDC_QUICK_CONNECT       1025
+#define IDC_DISABLE_MOH         1055
+#define IDC_IGNORE_ALL          1073
+#define IDC_ACCEPT_ALL          1074
+#define IDC_SCREEN_ALL          1077
+#define IDC_LOAD_AT_STARTUP     1078
+#define IDC_SHOW_ON_SYSTRAY     1079
+#define IDC_RING_FILE           1071
+#define IDC_BROWSE_SOUND        1069
+#define IDC_PLAY_SOUND          10040
+#define IDC_SOUNDS_ENABLE       1078
+#define IDC_LOGON_DISPLAY       1084
+#define IDC_ADVANCED            1007
+#define IDC_SOUNDS_SPARE_TEXT   1066   /* hidden at initialisation */
+#define IDC_SOUNDS_SPARE_BUTTON 1008   /* hidden at initialisation */
+#define IDC_LANGUAGE_LIST       1039
+#define IDC_KEYPAD_CODE         1022
+#define IDC_KEYPAD_FIRST        1010   /* 1010..1021: the keys "123456789*0#" */
+#define IDC_KEYPAD_LAST         1021
 
 #endif

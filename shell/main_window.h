@@ -25,6 +25,7 @@ extern HWND mainWindow;       /* 0 while no main window exists */
 extern HWND toolbarWindow;
 extern HWND statusBarWindow;
 extern HMENU mainMenu;        /* menu 146, attached only while the menu bar is shown */
+extern HWND acceleratorTarget; /* the active window whose commands the accelerators send, or 0 */
 extern int loopFlag;          /* the library runs the message loop and asks before exiting */
 extern int restartFlag;       /* set by the Language page before it closes the window */
 

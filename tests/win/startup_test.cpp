@@ -127,16 +127,27 @@ TEST_F(Startup, WithoutADefaultFileOnlyTheBrandingKeysAndLanguageAreWritten)
 
 TEST_F(Startup, AChosenLanguageCopiesItsFilesAndLoadsItsResources)
 {
-    std::string marker = "a file the language folder does not have";
-    WriteFileBytes(ModulePath("infopane.dll"), marker);
+    WriteFileBytes(ModulePath("infopane.dll"), "an older about library");
     PresetSetting("MOH", "Language", "1031");
     LoadLibraryUnderTest();
 
     EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\mohrc.dll")), ReadFileBytes(ModulePath("mohrc.dll")));
     EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\infopane.ini")), ReadFileBytes(ModulePath("infopane.ini")));
-    EXPECT_EQ(marker, ReadFileBytes(ModulePath("infopane.dll")));
+    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\infopane.dll")), ReadFileBytes(ModulePath("infopane.dll")));
     EXPECT_EQ("Nicht verbunden.", LoadedString(IDS_IDLE));
-    RemoveFile(ModulePath("infopane.dll"));
+}
+
+TEST_F(Startup, AFileTheLanguageFolderLacksKeepsTheModuleFoldersCopy)
+{
+    std::string folderCopy = ModulePath("DEU\\infopane.ini");
+    MoveFileA(folderCopy.c_str(), (folderCopy + ".away").c_str());
+    std::string kept = ReadFileBytes(ModulePath("infopane.ini"));
+    PresetSetting("MOH", "Language", "1031");
+    LoadLibraryUnderTest();
+    MoveFileA((folderCopy + ".away").c_str(), folderCopy.c_str());
+
+    EXPECT_EQ(kept, ReadFileBytes(ModulePath("infopane.ini")));
+    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\mohrc.dll")), ReadFileBytes(ModulePath("mohrc.dll")));
 }
 
 TEST_F(Startup, LanguageMinusOneCopiesNothingAndLoadsTheWorkingCopy)

@@ -66,7 +66,7 @@ void StartFromDefaultSettings()
 
 void ResetModuleFolder()
 {
-    for (const char *name : {"mohrc.dll", "infopane.ini"})
+    for (const char *name : {"mohrc.dll", "infopane.dll", "infopane.ini", "Pellora.CHM"})
         CopyFileOver(ModulePath(std::string("ENU\\") + name), ModulePath(name));
     CopyFileOver(ModulePath("testdata\\pellora.ini"), ModulePath("pellora.ini"));
 }

@@ -1,0 +1,612 @@
+/* The phone book and incoming-call log dialogs and the entry editor, opened from the status
+   window as a user opens them. The dialogs are modal, so each test queues steps that run inside
+   the modal loops on the test thread (a thread timer tries the first step until its window is
+   there), then clicks the command that opens the dialog. */
+#include "engine_fixture.h"
+
+#include <commctrl.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "canvas.h"
+#include "message_box_answerer.h"
+#include "module_folder.h"
+
+namespace {
+
+enum { LIST = 1066, NAME_EDIT = 1060, NUMBER_EDIT = 1061, SAVE_AS = 10013, DELETE_ENTRIES = 10014,
+       SAVE = 10016, NEW_ENTRY = 10046, EDIT_ENTRY = 10047, GIVE_UP_TICKS = 3000 };
+const int kListButtons[] = {SAVE_AS, SAVE, NEW_ENTRY, EDIT_ENTRY, DELETE_ENTRIES, IDCMD_EXIT, IDCMD_HELP};
+
+/* Steps run in order inside whatever modal loop the test thread is in. A step returns false
+   while its window is not there yet; it is then tried again on the next tick. */
+class ModalScript {
+public:
+    ModalScript() { current_ = this; timer_ = SetTimer(NULL, 0, 10, Tick); }
+    ~ModalScript() { KillTimer(NULL, timer_); current_ = NULL; }
+    void Then(std::function<bool()> step) { steps_.push_back(step); }
+    bool Done() const { return steps_.empty() && !gaveUp_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ModalScript *script = current_;
+        if (!script || script->steps_.empty())
+            return;
+        if (++script->ticks_ > GIVE_UP_TICKS)
+            return script->GiveUp();
+        std::function<bool()> step = script->steps_.front();
+        script->steps_.pop_front();
+        if (!step())
+            script->steps_.push_front(step);
+    }
+    /* A step that never finds its window must not leave the test hanging in a modal loop. */
+    void GiveUp();
+
+    static ModalScript *current_;
+    std::deque<std::function<bool()>> steps_;
+    UINT_PTR timer_;
+    int ticks_ = 0;
+    bool gaveUp_ = false;
+};
+ModalScript *ModalScript::current_;
+
+struct Search {
+    int control;
+    HWND found;
+};
+
+/* The list dialogs hold a list-view 1066 (the status window has a label of that number), the
+   editor an edit 1060. */
+bool IsDialogOf(HWND window, int control)
+{
+    char name[32] = "";
+    GetClassNameA(GetDlgItem(window, control), name, sizeof name);
+    return lstrcmpiA(name, control == LIST ? WC_LISTVIEWA : "Edit") == 0;
+}
+
+/* A dialog ends hidden; the modal call destroys it after its loop. */
+bool Ended(HWND dialog)
+{
+    return !IsWindow(dialog) || !IsWindowVisible(dialog);
+}
+
+BOOL CALLBACK FindDialogWith(HWND window, LPARAM param)
+{
+    Search *search = (Search *)param;
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0 && IsDialogOf(window, search->control)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* A dialog of this thread holding that control: 1066 for a list dialog, 1060 for the editor. */
+HWND FindDialog(int control)
+{
+    Search search = {control, NULL};
+    EnumThreadWindows(GetCurrentThreadId(), FindDialogWith, (LPARAM)&search);
+    return search.found;
+}
+
+void ModalScript::GiveUp()
+{
+    gaveUp_ = true;
+    steps_.clear();
+    for (int control : {NAME_EDIT, LIST})
+        if (HWND dialog = FindDialog(control))
+            EndDialog(dialog, 0);
+    ADD_FAILURE() << "a dialog step never found its window";
+}
+
+std::string WindowText(HWND window)
+{
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+class CallListDialog : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        RemoveFile(ProductPath("callerid.fic"));
+        RemoveFile(ProductPath("incoming.log"));
+    }
+
+    /* Opens the list with command (10010 or 40024); step runs on the open dialog. */
+    void OpenList(int command, std::function<void(HWND)> step)
+    {
+        ModalScript script;
+        script.Then([&] {
+            HWND dialog = FindDialog(LIST);
+            if (!dialog || !IsWindowVisible(dialog))
+                return false;
+            list = GetDlgItem(dialog, LIST);
+            step(dialog);
+            if (IsWindow(dialog))
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+            return true;
+        });
+        Click(command);
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ(nullptr, FindDialog(LIST));
+    }
+
+    /* The rows as shown, "name|number;..." (the log with all four columns). */
+    std::string Rows()
+    {
+        int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+        HWND header = (HWND)SendMessageA(list, LVM_GETHEADER, 0, 0);
+        int columns = (int)SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
+        std::string rows;
+        for (int i = 0; i < count; ++i) {
+            for (int column = 0; column < columns; ++column) {
+                char text[256] = "";
+                LVITEMA item = {};
+                item.iSubItem = column;
+                item.pszText = text;
+                item.cchTextMax = sizeof text;
+                SendMessageA(list, LVM_GETITEMTEXTA, (WPARAM)i, (LPARAM)&item);
+                rows += std::string(column ? "|" : (i ? ";" : "")) + text;
+            }
+        }
+        return rows;
+    }
+    /* One column's texts, joined by ";". */
+    std::string Column(int column)
+    {
+        std::string texts;
+        int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) {
+            char text[256] = "";
+            ListView_GetItemText(list, i, column, text, sizeof text);
+            texts += std::string(i ? ";" : "") + text;
+        }
+        return texts;
+    }
+    std::string ColumnTitle(int column)
+    {
+        char text[256] = "";
+        LVCOLUMNA info = {};
+        info.mask = LVCF_TEXT;
+        info.pszText = text;
+        info.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETCOLUMNA, (WPARAM)column, (LPARAM)&info);
+        return text;
+    }
+    /* Each toolbar button: '+' enabled, '-' greyed, 'x' absent, '?' anything else. */
+    std::string Buttons(HWND dialog)
+    {
+        HWND toolbar = FindWindowExA(dialog, NULL, TOOLBARCLASSNAMEA, NULL);
+        std::string states;
+        for (int command : kListButtons) {
+            LRESULT state = SendMessageA(toolbar, TB_GETSTATE, (WPARAM)command, 0);
+            bool on = (state & TBSTATE_ENABLED) && !(state & TBSTATE_INDETERMINATE);
+            bool grey = (state & TBSTATE_INDETERMINATE) && !(state & TBSTATE_ENABLED);
+            states += state == -1 ? 'x' : on ? '+' : grey ? '-' : '?';
+        }
+        return states;
+    }
+    void Select(int index)
+    {
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        if (index >= 0)
+            ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    int Selected() { return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
+    void Command(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, (WPARAM)id, 0); }
+    void Notify(HWND dialog, HWND from, UINT code, int subItem = 0)
+    {
+        NMLISTVIEW note = {};
+        note.hdr.hwndFrom = from;
+        note.hdr.idFrom = (UINT_PTR)GetDlgCtrlID(from);
+        note.hdr.code = code;
+        note.iItem = -1;
+        note.iSubItem = subItem;
+        SendMessageA(dialog, WM_NOTIFY, note.hdr.idFrom, (LPARAM)&note);
+    }
+    std::string InfoTip(HWND dialog, int item)
+    {
+        char text[1024] = "";
+        NMLVGETINFOTIPA tip = {};
+        tip.hdr.hwndFrom = list;
+        tip.hdr.idFrom = LIST;
+        tip.hdr.code = LVN_GETINFOTIPA;
+        tip.pszText = text;
+        tip.cchTextMax = sizeof text;
+        tip.iItem = item;
+        SendMessageA(dialog, WM_NOTIFY, LIST, (LPARAM)&tip);
+        return text;
+    }
+    int Width(HWND window)
+    {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return rect.right - rect.left;
+    }
+    /* Queues the editor's part: filled in as given, then OK (or Cancel). */
+    void InEditor(ModalScript &script, std::function<void(HWND)> fill, int button = IDOK)
+    {
+        script.Then([=] {
+            HWND editor = FindDialog(NAME_EDIT);
+            if (!editor || !IsWindowVisible(editor))
+                return false;
+            fill(editor);
+            SendMessageA(editor, WM_COMMAND, (WPARAM)button, 0);
+            return true;
+        });
+    }
+    /* Runs command on the phone book while the editor does its part. */
+    void WithEditor(HWND dialog, int command, std::function<void(HWND)> fill, int button = IDOK)
+    {
+        ModalScript script;
+        InEditor(script, fill, button);
+        Command(dialog, command);
+        EXPECT_TRUE(script.Done());
+    }
+
+    HWND list = NULL;
+};
+
+void Type(HWND editor, int control, const char *text)
+{
+    SetDlgItemTextA(editor, control, text);
+}
+
+bool OkEnabled(HWND editor)
+{
+    return IsWindowEnabled(GetDlgItem(editor, IDOK)) != FALSE;
+}
+
+}  // namespace
+
+TEST_F(CallListDialog, PhoneBookShowsCompleteLinesByNameAndSavesTwoFields)
+{
+    const std::string file = "Carl\t0333\r\n\r\nAnn\t0111\textra\r\nbob\t0222\r\nDora\t0444";
+    WriteFileBytes(ProductPath("callerid.fic"), file);
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        EXPECT_EQ("Phone book", WindowText(dialog));
+        EXPECT_EQ("Name", ColumnTitle(0));
+        EXPECT_EQ("Number", ColumnTitle(1));
+        /* Byte order: capitals first; the unterminated last line is not shown. */
+        EXPECT_EQ("Ann|0111;Carl|0333;bob|0222", Rows());
+        EXPECT_EQ(0, Selected());
+        EXPECT_EQ("+++++++", Buttons(dialog));
+        /* Enter and Escape do not close it. */
+        Command(dialog, IDOK);
+        Command(dialog, IDCANCEL);
+        EXPECT_TRUE(IsWindow(dialog));
+    });
+    EXPECT_EQ(file, PhoneBook());  /* closing without saving keeps the file */
+
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) { Command(dialog, SAVE); });
+    EXPECT_EQ("Ann\t0111\r\nCarl\t0333\r\nbob\t0222\r\n", PhoneBook());
+}
+
+TEST_F(CallListDialog, EmptyOrMissingListGreysWhatNeedsEntries)
+{
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        EXPECT_EQ("", Rows());
+        EXPECT_EQ("--+--++", Buttons(dialog));
+    });
+    EXPECT_FALSE(FileExists(ProductPath("callerid.fic")));
+    WriteFileBytes(ProductPath("incoming.log"), "\r\n\r\n");
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        EXPECT_EQ("", Rows());
+        EXPECT_EQ("--xx-++", Buttons(dialog));
+    });
+}
+
+TEST_F(CallListDialog, LogIsSortedByTimeAndColumnClicksSortAscending)
+{
+    WriteFileBytes(ProductPath("incoming.log"), "Bob\t0555\t2026-01-02 10:00:00\t2\r\n"
+                                                "Ann\t0777\t2026-01-03 09:00:00\t3\r\n"
+                                                "Cid\t0666\t2026-01-01 08:00:00\t1\r\n");
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        EXPECT_EQ(String(IDCMD_CALL_LOG), WindowText(dialog));
+        EXPECT_EQ("Date and time", ColumnTitle(2));
+        EXPECT_EQ("Cid|0666|2026-01-01 08:00:00|1;Bob|0555|2026-01-02 10:00:00|2;Ann|0777|2026-01-03 09:00:00|3",
+                  Rows());
+        EXPECT_EQ(24, ListView_GetColumnWidth(list, 3));
+        EXPECT_EQ("++xx+++", Buttons(dialog));
+        for (int pass = 0; pass < 2; ++pass) {  /* the same column again does not reverse */
+            Notify(dialog, list, LVN_COLUMNCLICK, 0);
+            EXPECT_EQ("Ann;Bob;Cid", Column(0));
+        }
+        Notify(dialog, list, LVN_COLUMNCLICK, 1);
+        EXPECT_EQ("Bob;Cid;Ann", Column(0));
+        Notify(dialog, list, LVN_COLUMNCLICK, 3);
+        EXPECT_EQ("Cid;Bob;Ann", Column(0));
+    });
+}
+
+TEST_F(CallListDialog, LogTipsAndPicturesFollowTheOutcomeCode)
+{
+    WriteFileBytes(ProductPath("incoming.log"), "A\t1\t1\t0\r\nB\t2\t2\t1\r\nC\t3\t3\t2\r\nD\t4\t4\t3\r\n"
+                                                "E\t5\t5\t7\r\nF\t6\t6\r\n");
+    Set("MOH", "IncomingCallLog", "1");
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        EXPECT_NE(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);
+        for (int code = 0; code < 4; ++code)
+            EXPECT_EQ("Name: " + std::string(1, (char)('A' + code)) + "\nNumber: " + std::to_string(code + 1) +
+                          "\nDate and time: " + std::to_string(code + 1) + "\n" + String(40027 + code),
+                      InfoTip(dialog, code));
+        /* An unknown or missing code is told as no recorded outcome. */
+        EXPECT_EQ(String(40027), InfoTip(dialog, 4).substr(InfoTip(dialog, 4).rfind('\n') + 1));
+        EXPECT_EQ(String(40027), InfoTip(dialog, 5).substr(InfoTip(dialog, 5).rfind('\n') + 1));
+
+        /* Each row drawn into a canvas: the picture square differs between the codes and is
+           plain background for the unknown ones. */
+        int left = ListView_GetColumnWidth(list, 0) + ListView_GetColumnWidth(list, 1) +
+                   ListView_GetColumnWidth(list, 2) + 4;
+        std::vector<std::string> squares;
+        for (int row = 0; row < 6; ++row) {
+            Canvas canvas(left + 24, 20);
+            DRAWITEMSTRUCT item = {};
+            item.CtlType = ODT_LISTVIEW;
+            item.CtlID = LIST;
+            item.itemID = (UINT)row;
+            item.itemAction = ODA_DRAWENTIRE;
+            item.hwndItem = list;
+            item.hDC = canvas.dc();
+            item.rcItem = {0, 0, left + 24, 18};
+            SendMessageA(dialog, WM_DRAWITEM, LIST, (LPARAM)&item);
+            std::string square;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    square += std::to_string(canvas.At(left + x, y)) + ",";
+            squares.push_back(square);
+        }
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 6; ++b)
+                EXPECT_NE(squares[a], squares[b]) << a << " " << b;
+        EXPECT_EQ(squares[4], squares[5]);
+    });
+}
+
+TEST_F(CallListDialog, LongTextsEndInDotsAndEmptyFieldsDrawNothing)
+{
+    const std::string name = "Bartholomew Bartholomew Bartholomew Bartholomew Bartholomew";
+    WriteFileBytes(ProductPath("incoming.log"), name + "\t\t2026-01-01 08:00:00\t9\r\n");
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        int width = ListView_GetColumnWidth(list, 0);
+        int rowWidth = width + ListView_GetColumnWidth(list, 1);
+        Canvas drawn(rowWidth, 20), expected(rowWidth, 20);
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_LISTVIEW;
+        item.CtlID = LIST;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = list;
+        item.hDC = drawn.dc();
+        item.rcItem = {0, 0, rowWidth, 18};
+        SendMessageA(dialog, WM_DRAWITEM, LIST, (LPARAM)&item);
+
+        /* The longest start of the name that fits the column with the dots, and nothing in the
+           empty number's column. */
+        std::string fitted = name;
+        SIZE size = {};
+        do {
+            fitted.pop_back();
+            GetTextExtentPoint32A(expected.dc(), (fitted + "...").c_str(), (int)fitted.size() + 3, &size);
+        } while (!fitted.empty() && size.cx > width - 5);
+        fitted += "...";
+        expected.Fill({0, 0, rowWidth, 18}, GetSysColor(COLOR_WINDOW));
+        SetBkMode(expected.dc(), TRANSPARENT);
+        SetTextColor(expected.dc(), GetSysColor(COLOR_WINDOWTEXT));
+        TextOutA(expected.dc(), 4, 1, fitted.c_str(), (int)fitted.size());
+        int differing = 0;
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < rowWidth; ++x)
+                differing += drawn.At(x, y) != expected.At(x, y);
+        EXPECT_EQ(0, differing);
+    });
+}
+
+TEST_F(CallListDialog, PhoneBookTipsOnlyWithTheLogOn)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "Ann\t0111\r\n");
+    Set("MOH", "IncomingCallLog", "0");
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND) { EXPECT_EQ(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP); });
+    Stop();
+    Set("MOH", "IncomingCallLog", "1");
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        EXPECT_NE(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);
+        EXPECT_EQ("Name: Ann\nNumber: 0111", InfoTip(dialog, 0));
+    });
+}
+
+TEST_F(CallListDialog, DeleteAsksThenSelectsTheFollowingEntry)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "A\t1\r\nB\t2\r\nC\t3\r\nD\t4\r\n");
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDNO);
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        Select(1);
+        Command(dialog, DELETE_ENTRIES);  /* answered No */
+        EXPECT_EQ("A|1;B|2;C|3;D|4", Rows());
+        answerer.SetButton(IDYES);
+        int width = Width(dialog);
+        ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
+        Command(dialog, DELETE_ENTRIES);
+        EXPECT_EQ("A|1;D|4", Rows());
+        EXPECT_EQ(1, Selected());
+        EXPECT_EQ(width + 1, Width(dialog));
+        Select(1);
+        Command(dialog, DELETE_ENTRIES);  /* the last: the one before it is selected */
+        EXPECT_EQ(0, Selected());
+        Select(-1);
+        Command(dialog, DELETE_ENTRIES);  /* nothing selected: nothing asked */
+        EXPECT_EQ("A|1", Rows());
+        Command(dialog, IDCMD_EXIT);  /* unsaved changes: asks, Yes saves */
+        EXPECT_TRUE(Ended(dialog));
+    });
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(4u, seen.size());
+    EXPECT_EQ("Phone book", seen[0].caption);
+    EXPECT_EQ(String(10017), seen[0].text);
+    EXPECT_EQ(String(10034), seen[3].text);
+    EXPECT_EQ("A\t1\r\n", PhoneBook());
+}
+
+TEST_F(CallListDialog, EmptiedListKeepsSaveAndWritesAnEmptyFile)
+{
+    WriteFileBytes(ProductPath("incoming.log"), "Bob\t0555\tx\t2\r\n");
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        Command(dialog, DELETE_ENTRIES);
+        EXPECT_EQ("", Rows());
+        EXPECT_EQ("-+xx-++", Buttons(dialog));
+        answerer.SetButton(IDCANCEL);
+        Command(dialog, IDCMD_EXIT);  /* asks; Cancel keeps it open */
+        EXPECT_TRUE(IsWindow(dialog));
+        Command(dialog, SAVE);
+        EXPECT_EQ("", CallLog());
+        Command(dialog, IDCMD_EXIT);  /* saved: closes without asking */
+        EXPECT_TRUE(Ended(dialog));
+    });
+    EXPECT_EQ(2u, answerer.Seen().size());
+}
+
+TEST_F(CallListDialog, TitleBarCloseAsksAboutChangesAndNoKeepsTheFile)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "A\t1\r\nB\t2\r\n");
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        Command(dialog, DELETE_ENTRIES);
+        answerer.SetButton(IDNO);
+        SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(IsWindow(dialog));  /* the question comes with the posted Close command */
+        MSG message;
+        while (!Ended(dialog) && PeekMessageA(&message, dialog, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        EXPECT_TRUE(Ended(dialog));
+    });
+    ASSERT_EQ(2u, answerer.Seen().size());
+    EXPECT_EQ(String(10034), answerer.Seen()[1].text);
+    EXPECT_EQ("A\t1\r\nB\t2\r\n", PhoneBook());
+}
+
+TEST_F(CallListDialog, OnlyOneListOpensAtATime)
+{
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        Click(IDCMD_CALL_LOG);  /* returns at once: the guard is set */
+        Click(IDCMD_PHONEBOOK);
+        int count = 0;
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM param) {
+            char name[16] = "";
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpA(name, "#32770") == 0 && IsDialogOf(window, LIST))
+                ++*(int *)param;
+            return TRUE;
+        }, (LPARAM)&count);
+        EXPECT_EQ(1, count);
+        EXPECT_EQ("Phone book", WindowText(dialog));
+    });
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) { EXPECT_EQ(String(IDCMD_CALL_LOG), WindowText(dialog)); });
+}
+
+TEST_F(CallListDialog, EditorEnablesOkOnlyWithBothFieldsAndCutsTo63)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "Bob\t0222\r\n");
+    ASSERT_TRUE(Start());
+    const std::string longName(70, 'N');
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
+            EXPECT_EQ("", WindowText(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_FALSE(OkEnabled(editor));
+            Type(editor, NAME_EDIT, longName.c_str());
+            EXPECT_EQ(longName, WindowText(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_FALSE(OkEnabled(editor));
+            Type(editor, NUMBER_EDIT, "0111");
+            EXPECT_TRUE(OkEnabled(editor));
+            Type(editor, NAME_EDIT, "");
+            EXPECT_FALSE(OkEnabled(editor));
+            Type(editor, NAME_EDIT, longName.c_str());
+        });
+        /* The new entry goes where the name sorts it, not to the top. */
+        EXPECT_EQ("Bob|0222;" + longName.substr(0, 63) + "|0111", Rows());
+        EXPECT_EQ("+++++++", Buttons(dialog));
+        Command(dialog, SAVE);
+    });
+    EXPECT_EQ("Bob\t0222\r\n" + longName.substr(0, 63) + "\t0111\r\n", PhoneBook());
+}
+
+TEST_F(CallListDialog, CancelChangesNothingAndDuplicatesAndTabsAreTakenAsTyped)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "Bob\t0222\r\n");
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDNO);
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
+            Type(editor, NAME_EDIT, "Zed");
+            Type(editor, NUMBER_EDIT, "9");
+        }, IDCANCEL);
+        EXPECT_EQ("Bob|0222", Rows());
+        Command(dialog, IDCMD_EXIT);  /* unchanged: closes without a question */
+        EXPECT_TRUE(Ended(dialog));
+    });
+    EXPECT_TRUE(answerer.Seen().empty());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
+            Type(editor, NAME_EDIT, "Bob");
+            Type(editor, NUMBER_EDIT, "0222");
+        });
+        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
+            Type(editor, NAME_EDIT, "Al\t0999");
+            Type(editor, NUMBER_EDIT, "0111");
+        });
+        EXPECT_EQ("Al|0999;Bob|0222;Bob|0222", Rows());
+        Command(dialog, SAVE);
+    });
+    EXPECT_EQ("Al\t0999\r\nBob\t0222\r\nBob\t0222\r\n", PhoneBook());
+}
+
+TEST_F(CallListDialog, EditAndDoubleClickChangeTheSelectedEntryAndResort)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "Ann\r\nBob\t0222\r\nCid\t0333\r\n");
+    ASSERT_TRUE(Start());
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        Notify(dialog, list, LVN_COLUMNCLICK, 1);  /* by number: the entry without one first */
+        EXPECT_EQ("Ann|;Bob|0222;Cid|0333", Rows());
+        Select(0);
+        WithEditor(dialog, EDIT_ENTRY, [&](HWND editor) {
+            EXPECT_EQ("Ann", WindowText(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_EQ("", WindowText(GetDlgItem(editor, NUMBER_EDIT)));
+            Type(editor, NUMBER_EDIT, "0999");
+        });
+        EXPECT_EQ("Bob|0222;Cid|0333;Ann|0999", Rows());
+        /* A double-click reported by the status bar acts on the selected entry too. */
+        Select(0);
+        HWND statusBar = FindWindowExA(dialog, NULL, STATUSCLASSNAMEA, NULL);
+        ModalScript script;
+        InEditor(script, [&](HWND editor) {
+            EXPECT_EQ("Bob", WindowText(GetDlgItem(editor, NAME_EDIT)));
+            Type(editor, NAME_EDIT, "Bea");
+        });
+        Notify(dialog, statusBar, NM_DBLCLK);
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ("Bea|0222;Cid|0333;Ann|0999", Rows());
+        Select(-1);
+        Notify(dialog, list, NM_DBLCLK);  /* nothing selected: no editor */
+        Command(dialog, EDIT_ENTRY);
+        EXPECT_EQ(nullptr, FindDialog(NAME_EDIT));
+        Command(dialog, SAVE);
+    });
+    EXPECT_EQ("Bea\t0222\r\nCid\t0333\r\nAnn\t0999\r\n", PhoneBook());
+}

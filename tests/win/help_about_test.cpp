@@ -1,0 +1,295 @@
+/* Help and about box: the help file opens from the status window at its default topic and at
+   the context numbers the other windows use, and closes with the status window; the about box
+   of the about library shows what the modem tells about itself. The library's objects are
+   linked in, so that the contexts of windows built elsewhere can be asked for directly. */
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "fake_modem.h"
+#include "help_about.h"
+#include "main_window.h"
+#include "module_folder.h"
+#include "module_state.h"
+#include "moh.h"
+#include "mohres.h"
+#include "startup.h"
+#include "../../libs/infopane/infopane_res.h"
+
+namespace {
+
+const char kHelpTitle[] = "Pellora Modem on Hold Help";
+const char kAboutTitle[] = "About Pellora Modem on Hold";
+
+void Pump(int turns)
+{
+    MSG message;
+    for (int i = 0; i < turns; ++i) {
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(5);
+    }
+}
+
+std::string Text(HWND window)
+{
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+class HelpAndAbout : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetModuleFolder();
+        StartFromDefaultSettings();
+        IniWrite(SettingsFile(), "Reserved", "LogonDisplay", "0");
+        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
+    }
+    void TearDown() override
+    {
+        CloseHelpWindow();
+        if (IsWindow(window))
+            DestroyWindow(window);
+        if (resourceModule)
+            FreeLibrary(resourceModule);
+        resourceModule = NULL;
+        ResetModuleFolder();
+        CopyFileOver(ModulePath("ENU\\Pellora.CHM"), ModulePath("Pellora.CHM"));
+        ResetProductFolder();
+    }
+    void Start()
+    {
+        ModuleStartup();
+        window = CreateMOH(NULL, 0, FakeModem::Request);
+        ASSERT_NE(nullptr, window);
+    }
+    /* The viewer keeps state per window, so it is closed the way the library closes it. */
+    void CloseHelpWindow()
+    {
+        for (int i = 0; i < 200 && FindWindowA("HH Parent", NULL); ++i) {
+            CloseHelp();
+            Pump(2);
+        }
+    }
+    HWND HelpWindow()
+    {
+        Pump(10);
+        return FindWindowA("HH Parent", NULL);
+    }
+
+    FakeModem modem;
+    HWND window = NULL;
+};
+
+TEST_F(HelpAndAbout, HelpCommandOpensTheDefaultTopicAndCloseHelpClosesIt)
+{
+    Start();
+    ASSERT_TRUE(FileExists(ModulePath("Pellora.CHM")));
+    SendMessageA(window, WM_COMMAND, IDCMD_HELP, 0);
+    HWND help = HelpWindow();
+    ASSERT_NE(nullptr, help);
+    EXPECT_EQ(kHelpTitle, Text(help));
+    EXPECT_EQ(window, GetWindow(help, GW_OWNER));
+
+    CloseHelp();
+    Pump(20);
+    EXPECT_FALSE(IsWindow(help));
+    CloseHelp();  /* nothing to close: no harm */
+}
+
+TEST_F(HelpAndAbout, EachContextOfTheOtherWindowsHasATopicAndAnUnknownOneNone)
+{
+    Start();
+    for (int context : {HELP_PHONE_BOOK, HELP_CONFIGURATION, HELP_CALL_LOG}) {
+        ShowHelp(window, context);
+        HWND help = HelpWindow();
+        ASSERT_NE(nullptr, help) << "context " << context;
+        EXPECT_EQ(kHelpTitle, Text(help));
+        CloseHelpWindow();
+        EXPECT_FALSE(IsWindow(help));
+    }
+    ShowHelp(window, 99);
+    EXPECT_EQ(nullptr, HelpWindow());
+}
+
+TEST_F(HelpAndAbout, TheHelpNameNamesTheFileAndTheTitleStandsInForAnEmptyOne)
+{
+    CopyFileOver(ModulePath("Pellora.CHM"), ModulePath("Guide.CHM"));
+    CopyFileOver(ModulePath("Pellora.CHM"), ModulePath("Pellora Modem on Hold.CHM"));
+    RemoveFile(ModulePath("Pellora.CHM"));
+    IniWrite(SettingsFile(), "MOH", "HelpName", "Guide");
+    Start();
+    ShowHelp(window, HELP_DEFAULT_TOPIC);
+    EXPECT_EQ(kHelpTitle, Text(HelpWindow()));
+    CloseHelpWindow();
+
+    IniWrite(SettingsFile(), "MOH", "HelpName", "");
+    ShowHelp(window, HELP_DEFAULT_TOPIC);
+    EXPECT_EQ(kHelpTitle, Text(HelpWindow()));
+    CloseHelpWindow();
+
+    /* A missing file: whatever the viewer reports, it is not the help. */
+    IniWrite(SettingsFile(), "MOH", "HelpName", "Pellora");
+    ShowHelp(window, HELP_DEFAULT_TOPIC);
+    EXPECT_NE(kHelpTitle, Text(HelpWindow()));
+    RemoveFile(ModulePath("Guide.CHM"));
+    RemoveFile(ModulePath("Pellora Modem on Hold.CHM"));
+}
+
+TEST_F(HelpAndAbout, EveryLanguageFolderHoldsTheHelpAndTheAboutLibrary)
+{
+    for (const char *lang : {"ENU\\", "DEU\\"})
+        for (const char *name : {"Pellora.CHM", "infopane.dll", "infopane.ini"})
+            EXPECT_TRUE(FileExists(ModulePath(std::string(lang) + name))) << lang << name;
+}
+
+/* What the about box showed, read by a helper thread while the box is open. */
+struct SeenAbout {
+    std::string title, product, modem, port, family;
+    int boxes = 0;
+};
+
+struct FindAbout {
+    DWORD process;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectAbout(HWND candidate, LPARAM param)
+{
+    FindAbout *find = (FindAbout *)param;
+    DWORD process = 0;
+    GetWindowThreadProcessId(candidate, &process);
+    if (process == find->process && IsWindowVisible(candidate) && GetDlgItem(candidate, IDC_ABOUT_FAMILY))
+        find->found.push_back(candidate);
+    return TRUE;
+}
+
+std::vector<HWND> AboutBoxes()
+{
+    FindAbout find = {GetCurrentProcessId(), {}};
+    EnumWindows(CollectAbout, (LPARAM)&find);
+    return find.found;
+}
+
+/* Waits for the about box, reads it, optionally asks for a second one through the status
+   window while it is open, then presses OK. */
+void WatchAbout(SeenAbout *seen, HWND mainWindow, bool askAgain)
+{
+    std::vector<HWND> boxes;
+    for (int i = 0; i < 2000 && boxes.empty(); ++i, Sleep(5))
+        boxes = AboutBoxes();
+    if (boxes.empty())
+        return;
+    HWND box = boxes[0];
+    if (askAgain) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(mainWindow, WM_CONTEXTMENU, (WPARAM)mainWindow, 0, SMTO_NORMAL, 5000, &result);
+        Sleep(50);
+    }
+    seen->boxes = (int)AboutBoxes().size();
+    seen->title = Text(box);
+    seen->product = Text(GetDlgItem(box, IDC_ABOUT_PRODUCT));
+    seen->modem = Text(GetDlgItem(box, IDC_ABOUT_MODEM));
+    seen->port = Text(GetDlgItem(box, IDC_ABOUT_PORT));
+    seen->family = Text(GetDlgItem(box, IDC_ABOUT_FAMILY));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+class AboutBox : public HelpAndAbout {
+protected:
+    SeenAbout Show(UINT message, WPARAM wParam, bool askAgain = false)
+    {
+        SeenAbout seen;
+        std::thread watcher(WatchAbout, &seen, window, askAgain);
+        modem.ClearLog();
+        SendMessageA(window, message, wParam, 0);
+        watcher.join();
+        return seen;
+    }
+};
+
+TEST_F(AboutBox, ShowsTheModemsNamePortAndFamily)
+{
+    modem.texts[MOH_ITEM_MODEM_NAME] = "Corvane V.92 Data Fax Modem";
+    modem.values[MOH_ITEM_COM_PORT] = 3;
+    modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_ACF;
+    Start();
+    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window);
+    EXPECT_EQ(kAboutTitle, seen.title);
+    EXPECT_EQ("Pellora Modem on Hold", seen.product);
+    EXPECT_EQ("Corvane V.92 Data Fax Modem", seen.modem);
+    EXPECT_EQ("COM3", seen.port);
+    EXPECT_EQ("Family Type ACF", seen.family);
+    EXPECT_EQ((std::vector<std::string>{"get 3", "get 89", "get 2"}), modem.Log());
+    /* The box is modal: the message returns only once it is closed. */
+    EXPECT_TRUE(AboutBoxes().empty());
+}
+
+TEST_F(AboutBox, TheAboutCommandShowsEachFamilyAndAnUnknownOneAsNotAvailable)
+{
+    modem.texts[MOH_ITEM_MODEM_NAME] = "Modem";
+    Start();
+    const char *const names[] = {"Family Type HSF", "Family Type HCF"};
+    for (DWORD family : {0u, 1u}) {
+        modem.values[MOH_ITEM_FAMILY] = family;
+        EXPECT_EQ(names[family], Show(WM_COMMAND, IDCMD_ABOUT).family);
+    }
+    modem.values[MOH_ITEM_FAMILY] = 3;
+    EXPECT_EQ("not available", Show(WM_COMMAND, IDCMD_ABOUT).family);
+}
+
+TEST_F(AboutBox, WithoutTheModemsNameNothingOfTheModemIsShown)
+{
+    modem.values[MOH_ITEM_COM_PORT] = 3;
+    modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_ACF;
+    modem.results[MOH_ITEM_MODEM_NAME] = 0;
+    Start();
+    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window);
+    EXPECT_EQ("not available", seen.modem);
+    EXPECT_EQ("not available", seen.port);
+    EXPECT_EQ("not available", seen.family);
+}
+
+TEST_F(AboutBox, ASecondRequestWhileTheBoxIsOpenShowsNoSecondBox)
+{
+    modem.texts[MOH_ITEM_MODEM_NAME] = "Modem";
+    Start();
+    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window, true);
+    EXPECT_EQ(1, seen.boxes);
+    EXPECT_EQ(3u, modem.calls.size());
+
+    /* Once it is closed, the next request shows it again. */
+    EXPECT_EQ("Modem", Show(WM_COMMAND, IDCMD_ABOUT).modem);
+}
+
+TEST_F(AboutBox, TheGermanTextsComeFromTheIniBesideTheLibrary)
+{
+    modem.failAll = true;
+    Start();
+    CopyFileOver(ModulePath("DEU\\infopane.ini"), ModulePath("infopane.ini"));
+    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window);
+    EXPECT_EQ("Info \xFC" "ber Pellora Modem on Hold", seen.title);
+    EXPECT_EQ("nicht verf\xFCgbar", seen.port);
+}
+
+/* Last, as the viewer under test keeps no usable state after its window went with its owner. */
+class HelpWithTheStatusWindow : public HelpAndAbout {
+};
+
+TEST_F(HelpWithTheStatusWindow, GoesWhenTheStatusWindowCloses)
+{
+    Start();
+    SendMessageA(window, WM_COMMAND, IDCMD_HELP, 0);
+    HWND help = HelpWindow();
+    ASSERT_NE(nullptr, help);
+    DestroyWindow(window);
+    Pump(20);
+    EXPECT_FALSE(IsWindow(help));
+}
+
+}  // namespace
