@@ -10,6 +10,7 @@
 #include "main_window.h"
 #include "module_state.h"
 #include "mohres.h"
+#include "status_display.h"
 #include "window_placement.h"
 
 namespace {
@@ -219,18 +220,8 @@ BOOL OnNotify(ListDialog *dialog, NMHDR *header)
 {
     switch (header->code) {
     case TBN_HOTITEMCHANGE: OnHotItemChange(dialog, (const NMTBHOTITEM *)header); return TRUE;
-    case TTN_NEEDTEXTA: {
-        NMTTDISPINFOA *info = (NMTTDISPINFOA *)header;
-        info->hinst = resourceModule;
-        info->lpszText = MAKEINTRESOURCEA(header->idFrom);
-        return TRUE;
-    }
-    case TTN_NEEDTEXTW: {
-        NMTTDISPINFOW *info = (NMTTDISPINFOW *)header;
-        info->hinst = resourceModule;
-        info->lpszText = MAKEINTRESOURCEW(header->idFrom);
-        return TRUE;
-    }
+    case TTN_NEEDTEXTA:
+    case TTN_NEEDTEXTW: return FillCommandTooltip(header);
     case LVN_GETDISPINFOA: OnGetDisplayInfo(dialog, (NMLVDISPINFOA *)header); return TRUE;
     case LVN_GETINFOTIPA: OnGetInfoTip(dialog, (NMLVGETINFOTIPA *)header); return TRUE;
     case LVN_COLUMNCLICK:

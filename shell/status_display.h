@@ -24,5 +24,7 @@ void RestoreForeground(HWND window);
 /* WM_USER + 500 and WM_NOTIFY of the main window. */
 LRESULT OnTrayMessage(HWND window, LPARAM mouseMessage);
 BOOL OnToolbarNotify(HWND window, NMHDR *header);
+/* A toolbar tooltip asks for its text: the resource string numbered like the command. */
+BOOL FillCommandTooltip(NMHDR *header);
 
 #endif

@@ -40,18 +40,23 @@ BOOL OnToolbarNotify(HWND window, NMHDR *header)
     case TBN_HOTITEMCHANGE:
         OnHotItemChange(window, (const NMTBHOTITEM *)header);
         return TRUE;
-    case TTN_NEEDTEXTA: {
+    }
+    return FillCommandTooltip(header);
+}
+
+BOOL FillCommandTooltip(NMHDR *header)
+{
+    if (header->code == TTN_NEEDTEXTA) {
         NMTTDISPINFOA *info = (NMTTDISPINFOA *)header;
         info->hinst = resourceModule;
         info->lpszText = MAKEINTRESOURCEA(header->idFrom);
         return TRUE;
     }
-    case TTN_NEEDTEXTW: {
+    if (header->code == TTN_NEEDTEXTW) {
         NMTTDISPINFOW *info = (NMTTDISPINFOW *)header;
         info->hinst = resourceModule;
         info->lpszText = MAKEINTRESOURCEW(header->idFrom);
         return TRUE;
-    }
     }
     return FALSE;
 }
