@@ -10,6 +10,7 @@
 #include "help_about.h"
 #include "list_dialog.h"
 #include "list_entry.h"
+#include "main_toolbar.h"
 #include "module_state.h"
 #include "mohres.h"
 
@@ -17,16 +18,6 @@ namespace {
 
 enum { CAPTION_SIZE = 64, TIP_PART_SIZE = 64, OUTCOME_COLUMN_WIDTH = 24, PICTURE_SIZE = 16, PICTURE_INDENT = 4,
        COLUMN_BORDER = 4 };
-
-TBBUTTON Button(int image, int command)
-{
-    TBBUTTON button = {};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = TBSTYLE_BUTTON;
-    return button;
-}
 
 int ListWidth(const ListDialog *dialog)
 {

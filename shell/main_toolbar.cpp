@@ -12,6 +12,8 @@ enum { TOOLBAR_ID = 1, BUTTON_SIZE = 32, LOG_BUTTON_POSITION = 6, LOG_BUTTON_IMA
        CALL_BUTTON_GREYED = 1, EXTRA_HEIGHT = 10 };
 const DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT;
 
+}  // namespace
+
 TBBUTTON Button(int image, int command)
 {
     TBBUTTON button = {};
@@ -21,8 +23,6 @@ TBBUTTON Button(int image, int command)
     button.fsStyle = TBSTYLE_BUTTON;
     return button;
 }
-
-}  // namespace
 
 void CreateMainToolbar(HWND window)
 {

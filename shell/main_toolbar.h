@@ -3,6 +3,10 @@
 #define MAIN_TOOLBAR_H
 
 #include <windows.h>
+#include <commctrl.h>
+
+/* An enabled plain toolbar button showing image for command. */
+TBBUTTON Button(int image, int command);
 
 /* Builds the toolbar from the button table as CallButtonStatus and IncomingCallLog ask, and
    removes or greys the outgoing-call menu item to match. */
