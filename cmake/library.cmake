@@ -34,6 +34,7 @@ set(LIBRARY_SOURCES
   shell/foreground.cpp
   shell/toolbar_help.cpp
   shell/help_about.cpp
+  shell/shared_layouts.cpp
 
   controls/bitmap_buttons.cpp
   controls/bitmap_draw.cpp
@@ -50,6 +51,7 @@ set(MOH_SYSTEM_LIBS corvanectln comctl32 comdlg32 shfolder shell32 advapi32 winm
 add_library(moh SHARED shell/dllmain.cpp shell/moh.def $<TARGET_OBJECTS:mohobj>)
 target_include_directories(moh PRIVATE $<TARGET_PROPERTY:mohobj,INTERFACE_INCLUDE_DIRECTORIES>)
 target_link_libraries(moh PRIVATE ${MOH_SYSTEM_LIBS})
+add_version_resource(moh "${MOH_PRODUCT}")
 # stdcall exports by their plain names, as the .def file lists them.
 target_link_options(moh PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
 install(TARGETS moh RUNTIME DESTINATION .)

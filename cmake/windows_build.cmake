@@ -14,6 +14,8 @@ set(CMAKE_IMPORT_LIBRARY_PREFIX "")
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--fatal-warnings $<$<CONFIG:Release>:-s>)
 add_compile_definitions(WINVER=0x0600 _WIN32_WINNT=0x0600 _WIN32_IE=0x0600)
 
+include(cmake/version.cmake)
+
 option(MOH_BUILD_TESTS "Build the Windows test programs" ON)
 
 add_subdirectory(resources)

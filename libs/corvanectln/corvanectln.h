@@ -20,6 +20,7 @@ struct SIZING {
     INT32 right;
     INT32 bottom;
 };
+static_assert(sizeof(SIZING) == 20, "a resize row is five 32-bit integers on every architecture");
 
 /* Options of Resize_Init, combined with |. */
 #define RESIZE_MIN_WIDTH   0x0001  /* the dialog cannot be tracked narrower than it started */

@@ -1,0 +1,44 @@
+#!/bin/bash
+# Inspects one module folder (a build's, an unpacked zip's or an installed MSI's):
+#   check-module-folder.sh FOLDER win32|win64
+# every file is there, every program and library has the architecture's machine type and reports
+# the same version as moh.dll, the library exports its three entries, and the resource modules
+# import nothing.
+set -eu
+folder=$1 arch=$2
+case "$arch" in
+  win32) objdump=i686-w64-mingw32-objdump format="PE32 executable .*Intel 80386" ;;
+  win64) objdump=x86_64-w64-mingw32-objdump format="PE32\\+ executable .*x86-64" ;;
+  *) echo "usage: $0 FOLDER win32|win64" >&2; exit 2 ;;
+esac
+fail() { echo "check-module-folder: $*" >&2; exit 1; }
+# The text after a key of the version resource's string table (UTF-16 strings in the file).
+version_value() { strings -el "$1" | grep -x -A1 "$2" | sed -n 2p; }
+
+for f in moh.dll moh.h mohrc.dll corvanectln.dll pellora.ini logon.bmp dbsview.exe mohhost.exe scenarios/accept_and_resume.txt \
+         infopane.dll infopane.ini Pellora.CHM ENU/mohrc.dll ENU/infopane.ini ENU/infopane.dll ENU/Pellora.CHM \
+         DEU/mohrc.dll DEU/infopane.ini DEU/infopane.dll DEU/Pellora.CHM; do
+  [ -f "$folder/$f" ] || fail "$folder/$f is missing"
+done
+
+version=$(version_value "$folder/moh.dll" FileVersion)
+[ -n "$version" ] || fail "$folder/moh.dll has no version"
+while IFS= read -r module; do
+  file "$module" | grep -Eq "$format" || fail "$module is not $format"
+  for key in FileVersion ProductVersion; do
+    [ "$(version_value "$module" $key)" = "$version" ] || fail "$module: $key is not $version"
+  done
+  [ "$(version_value "$module" CompanyName)" = "Corvane Software" ] || fail "$module: no company name"
+  [ "$(version_value "$module" OriginalFilename)" = "$(basename "$module")" ] || fail "$module: wrong original file name"
+done < <(find "$folder" -iname '*.dll' -o -iname '*.exe')
+
+exports=$($objdump -p "$folder/moh.dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p')
+for e in CreateMOH ConfigMOH AlertMOH; do
+  echo "$exports" | grep -qw "$e" || fail "$folder/moh.dll does not export $e"
+done
+$objdump -p "$folder/infopane.dll" | grep -q '+base\[   1\]' || fail "$folder/infopane.dll does not export ordinal 1"
+for rc in "$folder"/mohrc.dll "$folder"/*/mohrc.dll; do
+  $objdump -p "$rc" | grep -q 'DLL Name' && fail "$rc imports a library"
+  $objdump -h "$rc" | grep -q '\.rsrc' || fail "$rc holds no resources"
+done
+echo "check-module-folder: $folder ok ($arch, version $version)"
