@@ -1,11 +1,11 @@
-# Entry points: deps, dist, test, fuzz, demo. Every target installs what is missing first.
+# Entry points: deps, dist, release, test, fuzz, demo. Every target installs what is missing first.
 BUILD := build
 JOBS ?= 2
 CMAKE_WIN64 := cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 CMAKE_WIN32 := cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DMOH_BUILD_TESTS=OFF
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: deps native win32 win64 dist test test-native test-wine fuzz bench demo clean
+.PHONY: deps native win32 win64 dist release test test-native test-wine fuzz bench demo clean
 
 deps:
 	@tools/install-deps.sh
@@ -27,6 +27,13 @@ dist: win32 win64
 	cmake --install $(BUILD)/win32 --prefix dist/win32 >/dev/null
 	cmake --install $(BUILD)/win64 --prefix dist/win64 >/dev/null
 	tools/check-dist.sh dist
+
+# Per architecture a zip of the module folder and an MSI installer, with SHA256SUMS.
+RELEASE := out/release
+release: dist
+	tools/release/make-release.sh dist $(RELEASE) $$(cat $(BUILD)/win64/version.txt)
+	tools/release/check-release.sh $(RELEASE) dist $$(cat $(BUILD)/win64/version.txt)
+	@cd $(RELEASE) && ls -l && sha256sum -c SHA256SUMS
 
 test-native: native
 	cd $(BUILD)/native && ctest --output-on-failure
@@ -71,4 +78,4 @@ demo: win64
 	  exit $$status
 
 clean:
-	rm -rf $(BUILD) dist
+	rm -rf $(BUILD) dist $(RELEASE)

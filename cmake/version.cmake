@@ -13,7 +13,7 @@ file(CONFIGURE OUTPUT ${MOH_VERSION_DIR}/moh_version.h @ONLY CONTENT [[
 #define MOH_PRODUCT_NAME "@MOH_PRODUCT@"
 ]])
 # The release script reads the number from here.
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version.txt CONTENT "${MOH_VERSION_TEXT}\n")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/version.txt CONTENT "${PROJECT_VERSION}\n")
 
 # add_version_resource(target "description"): a version resource naming the target's file.
 function(add_version_resource target description)

@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Writes the WiX description of one module folder's installer, for wixl.
+
+    make_wxs.py MODULE_FOLDER win32|win64 VERSION OUTPUT.wxs
+
+wixl runs in MODULE_FOLDER: the sources are named relative to it. Every file of the folder is
+installed into INSTALLDIR, by default "Corvane Software\\Pellora" under Program Files, which the
+user may change (INSTALLDIR=... on the msiexec command line).
+The module's own files form the feature "Core"; each language folder (one holding a mohrc.dll)
+is a feature of its own, named after the language its resource module reports. Nothing goes
+into the user's profile, so an uninstall leaves the settings, phone book and call log alone.
+"""
+import os
+import re
+import sys
+import uuid
+from xml.sax.saxutils import quoteattr
+
+COMPANY = "Corvane Software"
+PRODUCT = "Pellora Modem on Hold"
+INSTALL_FOLDER = "Pellora"
+# Fixed names from which every GUID is derived, so that each file keeps its component across
+# versions and a new version replaces an old one of the same architecture.
+NAMESPACE = uuid.uuid5(uuid.NAMESPACE_DNS, "pellora.corvane-software.invalid")
+
+
+def guid(*parts):
+    return "{%s}" % str(uuid.uuid5(NAMESPACE, "/".join(parts))).upper()
+
+
+def identifier(prefix, relative):
+    return prefix + "_" + re.sub(r"[^A-Za-z0-9_]", "_", relative)
+
+
+def language_name(resource_module):
+    """The language in the resource module's description: "... resources (English)"."""
+    with open(resource_module, "rb") as module:
+        text = module.read().decode("utf-16-le", errors="replace")
+    found = re.search(r"FileDescription\x00+[^\x00]*\(([^)\x00]+)\)", text)
+    return found.group(1) if found else None
+
+
+def folder_files(root, relative):
+    folder = os.path.join(root, relative)
+    return sorted(name for name in os.listdir(folder) if os.path.isfile(os.path.join(folder, name)))
+
+
+def subfolders(root, relative):
+    folder = os.path.join(root, relative)
+    return sorted(name for name in os.listdir(folder) if os.path.isdir(os.path.join(folder, name)))
+
+
+class Installer:
+    def __init__(self, root, arch):
+        self.root = root
+        self.arch = arch
+        self.win64 = "yes" if arch == "win64" else "no"
+        self.features = {"Core": []}
+        self.titles = {}
+
+    def directory(self, relative, feature, indent):
+        """The Directory element of a folder, with one component per file."""
+        lines = []
+        for name in folder_files(self.root, relative):
+            path = os.path.join(relative, name) if relative else name
+            component = identifier("C", path)
+            self.features[feature].append(component)
+            lines += [
+                "%s<Component Id=%s Guid=%s Win64=%s>" % (indent, quoteattr(component), quoteattr(guid(self.arch, path)),
+                                                          quoteattr(self.win64)),
+                "%s  <File Id=%s Name=%s Source=%s KeyPath=\"yes\"/>" % (
+                    indent, quoteattr(identifier("F", path)), quoteattr(name),
+                    quoteattr(path)),
+                "%s</Component>" % indent,
+            ]
+        for name in subfolders(self.root, relative):
+            path = os.path.join(relative, name) if relative else name
+            sub_feature = feature
+            if feature == "Core" and os.path.isfile(os.path.join(self.root, path, "mohrc.dll")):
+                sub_feature = "Language_" + name
+                self.features[sub_feature] = []
+                self.titles[sub_feature] = language_name(os.path.join(self.root, path, "mohrc.dll")) or name
+            lines.append("%s<Directory Id=%s Name=%s>" % (indent, quoteattr(identifier("D", path)), quoteattr(name)))
+            lines += self.directory(path, sub_feature, indent + "  ")
+            lines.append("%s</Directory>" % indent)
+        return lines
+
+    def feature(self, name, title, description, indent, absent):
+        lines = ["%s<Feature Id=%s Title=%s Description=%s Level=\"1\" Absent=%s%s>" % (
+            indent, quoteattr(name), quoteattr(title), quoteattr(description), quoteattr(absent),
+            ' ConfigurableDirectory="INSTALLDIR"' if name == "Core" else "")]
+        lines += ["%s  <ComponentRef Id=%s/>" % (indent, quoteattr(c)) for c in self.features[name]]
+        return lines
+
+    def wxs(self, version):
+        program_files = "ProgramFiles64Folder" if self.arch == "win64" else "ProgramFilesFolder"
+        files = self.directory("", "Core", "            ")
+        lines = [
+            '<?xml version="1.0" encoding="utf-8"?>',
+            '<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">',
+            "  <Product Id=\"*\" Name=%s Manufacturer=%s Version=%s Language=\"1033\" Codepage=\"1252\" UpgradeCode=%s>" % (
+                quoteattr("%s (%s)" % (PRODUCT, "64-bit" if self.arch == "win64" else "32-bit")), quoteattr(COMPANY),
+                quoteattr(version), quoteattr(guid(self.arch, "upgrade"))),
+            "    <Package InstallerVersion=\"200\" Compressed=\"yes\" InstallScope=\"perMachine\" Manufacturer=%s Description=%s/>" % (
+                quoteattr(COMPANY), quoteattr(PRODUCT)),
+            '    <Media Id="1" Cabinet="pellora.cab" EmbedCab="yes"/>',
+            '    <MajorUpgrade DowngradeErrorMessage="A newer version of %s is already installed."/>' % PRODUCT,
+            '    <Directory Id="TARGETDIR" Name="SourceDir">',
+            '      <Directory Id="%s">' % program_files,
+            '        <Directory Id="CompanyFolder" Name=%s>' % quoteattr(COMPANY),
+            '          <Directory Id="INSTALLDIR" Name=%s>' % quoteattr(INSTALL_FOLDER),
+        ] + files + [
+            "          </Directory>",
+            "        </Directory>",
+            "      </Directory>",
+            "    </Directory>",
+        ]
+        lines += self.feature("Core", PRODUCT, "The library, its companions, help and tools.", "    ", "disallow")
+        for name in sorted(self.titles):
+            lines += self.feature(name, self.titles[name], "%s: texts, dialogs and help." % self.titles[name],
+                                  "      ", "allow")
+            lines.append("      </Feature>")
+        lines += ["    </Feature>", "  </Product>", "</Wix>", ""]
+        return "\n".join(lines)
+
+
+def main():
+    if len(sys.argv) != 5 or sys.argv[2] not in ("win32", "win64"):
+        sys.exit(__doc__)
+    root, arch, version, output = sys.argv[1:]
+    with open(output, "w", encoding="utf-8") as out:
+        out.write(Installer(root, arch).wxs(version))
+
+
+if __name__ == "__main__":
+    main()
