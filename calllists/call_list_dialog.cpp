@@ -9,7 +9,7 @@
 #include "entry_editor.h"
 #include "help_about.h"
 #include "list_dialog.h"
-#include "list_entry.h"
+#include "list_files.h"
 #include "main_toolbar.h"
 #include "module_state.h"
 #include "mohres.h"
@@ -22,7 +22,7 @@ enum { CAPTION_SIZE = 64, TIP_PART_SIZE = 64, OUTCOME_COLUMN_WIDTH = 24, PICTURE
 int ListWidth(const ListDialog *dialog)
 {
     RECT rect = {0, 0, 0, 0};
-    GetWindowRect(dialog->list.control, &rect);
+    GetWindowRect(dialog->list, &rect);
     return rect.right - rect.left;
 }
 
@@ -31,6 +31,12 @@ struct TipPart {
     char text[TIP_PART_SIZE];
     explicit TipPart(UINT id) { LoadListString(id, text, sizeof text); }
 };
+
+/* A field as shown: a field the line lacks is empty. */
+const char *Shown(const char *field)
+{
+    return field ? field : "";
+}
 
 /* ---- Incoming-call log ---- */
 
@@ -55,10 +61,10 @@ void StartCallLog(ListDialog *dialog)
 void AddCallLogColumns(ListDialog *dialog)
 {
     int width = (ListWidth(dialog) - OUTCOME_COLUMN_WIDTH - COLUMN_BORDER) / 3;
-    AddListColumn(dialog->list.control, IDS_COLUMN_NAME, 0, width);
-    AddListColumn(dialog->list.control, IDS_COLUMN_NUMBER, 1, width);
-    AddListColumn(dialog->list.control, IDS_COLUMN_TIME, 2, width);
-    AddListColumn(dialog->list.control, IDS_COLUMN_OUTCOME, 3, OUTCOME_COLUMN_WIDTH);
+    AddListColumn(dialog->list, IDS_COLUMN_NAME, 0, width);
+    AddListColumn(dialog->list, IDS_COLUMN_NUMBER, 1, width);
+    AddListColumn(dialog->list, IDS_COLUMN_TIME, 2, width);
+    AddListColumn(dialog->list, IDS_COLUMN_OUTCOME, 3, OUTCOME_COLUMN_WIDTH);
 }
 
 /* A missing or unknown outcome is described as "no outcome recorded". */
@@ -67,8 +73,8 @@ void FillCallLogTip(ListDialog *, NMLVGETINFOTIPA *tip, char *const *fields)
     int code = OutcomeCode(fields[FIELD_OUTCOME]);
     TipPart format(IDS_CALL_LOG_TIP), name(IDS_COLUMN_NAME), number(IDS_COLUMN_NUMBER), time(IDS_COLUMN_TIME),
         outcome((UINT)(IDS_OUTCOME_NONE + (code < 0 ? 0 : code)));
-    snprintf(tip->pszText, (size_t)tip->cchTextMax, format.text, name.text, FieldText(fields[FIELD_NAME]),
-             number.text, FieldText(fields[FIELD_NUMBER]), time.text, FieldText(fields[FIELD_TIME]), outcome.text);
+    snprintf(tip->pszText, (size_t)tip->cchTextMax, format.text, name.text, Shown(fields[FIELD_NAME]),
+             number.text, Shown(fields[FIELD_NUMBER]), time.text, Shown(fields[FIELD_TIME]), outcome.text);
 }
 
 /* A missing or unknown outcome draws no picture. */
@@ -79,7 +85,7 @@ void DrawOutcome(ListDialog *dialog, const DRAWITEMSTRUCT *item, char *const *fi
         return;
     int left = 0;
     for (int column = 0; column < 3; ++column)
-        left += (int)SendMessageA(dialog->list.control, LVM_GETCOLUMNWIDTH, (WPARAM)column, 0);
+        left += (int)SendMessageA(dialog->list, LVM_GETCOLUMNWIDTH, (WPARAM)column, 0);
     RECT square = {left - scroll + PICTURE_INDENT, item->rcItem.top, 0, 0};
     square.right = square.left + PICTURE_SIZE;
     square.bottom = square.top + PICTURE_SIZE;
@@ -106,28 +112,28 @@ const ListKind kCallLog = {
     StartCallLog, AddCallLogColumns, FillCallLogTip, DrawOutcome, NULL, NULL, DestroyCallLog,
 };
 
-ListDialog callLogDialog = {&kCallLog, NULL, NULL, NULL, {NULL, CALL_LOG_FIELDS, 0, 0}, {}, 0};
+ListDialog callLogDialog(&kCallLog);
 
 /* ---- Phone book ---- */
 
 void AddPhoneBookColumns(ListDialog *dialog)
 {
     int width = (ListWidth(dialog) - COLUMN_BORDER) / 2;
-    AddListColumn(dialog->list.control, IDS_COLUMN_NAME, 0, width);
-    AddListColumn(dialog->list.control, IDS_COLUMN_NUMBER, 1, width);
+    AddListColumn(dialog->list, IDS_COLUMN_NAME, 0, width);
+    AddListColumn(dialog->list, IDS_COLUMN_NUMBER, 1, width);
 }
 
 void FillPhoneBookTip(ListDialog *, NMLVGETINFOTIPA *tip, char *const *fields)
 {
     TipPart format(IDS_PHONE_BOOK_TIP), name(IDS_COLUMN_NAME), number(IDS_COLUMN_NUMBER);
-    snprintf(tip->pszText, (size_t)tip->cchTextMax, format.text, name.text, FieldText(fields[FIELD_NAME]),
-             number.text, FieldText(fields[FIELD_NUMBER]));
+    snprintf(tip->pszText, (size_t)tip->cchTextMax, format.text, name.text, Shown(fields[FIELD_NAME]),
+             number.text, Shown(fields[FIELD_NUMBER]));
 }
 
 /* Edit and the double-click act only on a selected entry. */
 void EditSelectedEntry(ListDialog *dialog)
 {
-    if (ListItemCount(dialog) > 0 && SendMessageA(dialog->list.control, LVM_GETSELECTEDCOUNT, 0, 0) > 0)
+    if (ListItemCount(dialog) > 0 && SendMessageA(dialog->list, LVM_GETSELECTEDCOUNT, 0, 0) > 0)
         EditPhoneBookEntry(dialog, 0);
 }
 
@@ -157,17 +163,29 @@ const ListKind kPhoneBook = {
     NULL, AddPhoneBookColumns, FillPhoneBookTip, NULL, PhoneBookCommand, EditSelectedEntry, NULL,
 };
 
-ListDialog phoneBookDialog = {&kPhoneBook, NULL, NULL, NULL, {NULL, PHONE_BOOK_FIELDS, 0, 0}, {}, 0};
+ListDialog phoneBookDialog(&kPhoneBook);
+
+/* The engine appended to a list file: the open list of that file takes the lines in. */
+void TellOpenList(const char *path)
+{
+    for (ListDialog *dialog : {&phoneBookDialog, &callLogDialog})
+        if (dialog->window && lstrcmpiA(dialog->kind->path, path) == 0)
+            PostMessageA(dialog->window, WM_LIST_FILE_GREW, 0, 0);
+}
 
 }  // namespace
 
 INT_PTR CALLBACK PhoneBookDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_INITDIALOG)
+        WatchListFiles(TellOpenList);
     return ListDialogMessage(&phoneBookDialog, dialog, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK CallLogDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_INITDIALOG)
+        WatchListFiles(TellOpenList);
     return ListDialogMessage(&callLogDialog, dialog, message, wParam, lParam);
 }
 

@@ -2,12 +2,10 @@
 
 #include <commctrl.h>
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "bounded_text.h"
 #include "list_dialog.h"
-#include "list_entry.h"
 #include "module_state.h"
 #include "mohres.h"
 #include "window_placement.h"
@@ -58,59 +56,6 @@ void OnCommand(HWND dialog, int id, int notification)
     }
 }
 
-/* The new entry is cut from "name TAB number" exactly as a line of the file would be. */
-void InsertNewEntry(ListDialog *phoneBook)
-{
-    char line[LIST_TEXT_SIZE];
-    snprintf(line, sizeof line, "%s\t%s", entryName, entryNumber);
-    PhoneBookEntry *entry = NewPhoneBookEntry();
-    if (!entry)
-        return;
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    item.lParam = (LPARAM)entry;
-    if (!SplitListLine(line, entry) || SendMessageA(phoneBook->list.control, LVM_INSERTITEMA, 0, (LPARAM)&item) < 0)
-        FreeListEntry(entry);
-}
-
-/* A field the entry lacked gets its block now. */
-void StoreField(char **field, const char *text)
-{
-    if (!*field)
-        *field = (char *)calloc(1, LIST_FIELD_SIZE);
-    if (*field)
-        CopyText(*field, LIST_FIELD_SIZE, text);
-}
-
-void UpdateEntry(ListDialog *phoneBook, int index, PhoneBookEntry *entry)
-{
-    StoreField(&entry->fields[FIELD_NAME], entryName);
-    StoreField(&entry->fields[FIELD_NUMBER], entryNumber);
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    item.lParam = (LPARAM)entry;
-    SendMessageA(phoneBook->list.control, LVM_SETITEMA, 0, (LPARAM)&item);
-    SendMessageA(phoneBook->list.control, LVM_REDRAWITEMS, (WPARAM)index, (LPARAM)index);
-}
-
-PhoneBookEntry *SelectedEntry(ListDialog *phoneBook, int *index)
-{
-    *index = (int)SendMessageA(phoneBook->list.control, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
-    if (*index < 0)
-        return NULL;
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_PARAM;
-    item.iItem = *index;
-    if (!SendMessageA(phoneBook->list.control, LVM_GETITEMA, 0, (LPARAM)&item))
-        return NULL;
-    return (PhoneBookEntry *)item.lParam;
-}
-
 }  // namespace
 
 INT_PTR CALLBACK EntryEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -129,24 +74,28 @@ INT_PTR CALLBACK EntryEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void EditPhoneBookEntry(ListDialog *phoneBook, int isNew)
 {
     int index = -1;
-    PhoneBookEntry *entry = NULL;
     if (isNew) {
         entryName[0] = '\0';
         entryNumber[0] = '\0';
     } else {
-        entry = SelectedEntry(phoneBook, &index);
-        if (!entry)
+        index = ListView_GetNextItem(phoneBook->list, -1, LVNI_SELECTED);
+        EntryTexts texts;
+        if (!ListItemFields(phoneBook, index, &texts))
             return;
-        CopyText(entryName, sizeof entryName, FieldText(entry->fields[FIELD_NAME]));
-        CopyText(entryNumber, sizeof entryNumber, FieldText(entry->fields[FIELD_NUMBER]));
+        CopyText(entryName, sizeof entryName, texts.text[FIELD_NAME]);
+        CopyText(entryNumber, sizeof entryNumber, texts.text[FIELD_NUMBER]);
     }
     if (DialogBoxParamA(resourceModule, MAKEINTRESOURCEA(IDD_ENTRY_EDITOR), phoneBook->window, EntryEditorProc, 0) != 1)
         return;
+    /* The entry becomes the line "name TAB number", cut into fields as a line of the file is. */
+    char line[LIST_TEXT_SIZE];
+    snprintf(line, sizeof line, "%s\t%s", entryName, entryNumber);
+    MarkListSelection(phoneBook);
     if (isNew)
-        InsertNewEntry(phoneBook);
+        AddListLine(&phoneBook->rows, line, strlen(line));
     else
-        UpdateEntry(phoneBook, index, entry);
-    phoneBook->list.modified = 1;
-    SortList(phoneBook);
-    UpdateListToolbar(phoneBook);
+        ReplaceListLine(&phoneBook->rows, (size_t)index, line, strlen(line));
+    phoneBook->modified = 1;
+    SortListRows(&phoneBook->rows);
+    ShowListRows(phoneBook);
 }

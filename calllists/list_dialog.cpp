@@ -6,7 +6,6 @@
 #include "bounded_text.h"
 #include "corvanectln.h"
 #include "help_about.h"
-#include "list_entry.h"
 #include "main_window.h"
 #include "module_state.h"
 #include "mohres.h"
@@ -44,9 +43,8 @@ void CreateStatusBar(ListDialog *dialog)
 BOOL OnInitDialog(ListDialog *dialog, HWND window)
 {
     dialog->window = window;
-    dialog->list.control = GetDlgItem(window, IDC_CALL_LIST);
-    dialog->list.fieldCount = dialog->kind->fieldCount;
-    dialog->list.modified = 0;
+    dialog->modified = 0;
+    UseOwnerDataList(dialog);
     if (dialog->kind->start)
         dialog->kind->start(dialog);
     Ctl_DialogInit();
@@ -54,14 +52,15 @@ BOOL OnInitDialog(ListDialog *dialog, HWND window)
                                       IDB_LIST_TOOLBAR, dialog->kind->buttons, dialog->kind->buttonCount,
                                       BUTTON_SIZE, BUTTON_SIZE, 0, 0, sizeof(TBBUTTON));
     SendMessageA(dialog->toolbar, TB_AUTOSIZE, 0, 0);
-    SetListExStyles(dialog->list.control, live.incomingCallLog != 0);
+    SetListExStyles(dialog->list, live.incomingCallLog != 0);
     dialog->kind->addColumns(dialog);
     CentreWindow(window);
-    LoadListFile(&dialog->list, dialog->kind->path);
+    LoadListFile(dialog);
     UpdateListToolbar(dialog);
     if (ListItemCount(dialog) > 0)
-        ListView_SetItemState(dialog->list.control, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    dialog->list.modified = 0;
+        ListView_SetItemState(dialog->list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (dialog->readError)
+        PostMessageA(window, WM_LIST_READ_FAILED, 0, 0);
     CreateStatusBar(dialog);
     ForceRelayout(window);
     SendMessageA(window, WM_SETICON, ICON_BIG, (LPARAM)LoadIconA(resourceModule, MAKEINTRESOURCEA(IDI_MOH_NORMAL)));
@@ -72,7 +71,7 @@ void OnSize(ListDialog *dialog, int width, int height)
 {
     int toolbar = WindowHeight(dialog->toolbar);
     int status = WindowHeight(dialog->statusBar);
-    HWND list = dialog->list.control;
+    HWND list = dialog->list;
     MoveWindow(list, LIST_MARGIN, toolbar + LIST_GAP, width - 2 * LIST_MARGIN,
                height - status - (toolbar + LIST_GAP) - LIST_MARGIN, TRUE);
     MoveWindow(dialog->statusBar, 0, height - status, width, status, TRUE);
@@ -88,14 +87,6 @@ void OnSize(ListDialog *dialog, int width, int height)
     SendMessageA(dialog->toolbar, TB_AUTOSIZE, 0, 0);
 }
 
-void SaveToListFile(ListDialog *dialog)
-{
-    HFILE file = _lcreat(dialog->kind->path, 0);
-    if (file != HFILE_ERROR)
-        _lclose(file);
-    SaveListFile(dialog->kind->path, &dialog->list);
-}
-
 int Ask(ListDialog *dialog, UINT textId, UINT buttons)
 {
     char text[LIST_TEXT_SIZE];
@@ -107,46 +98,43 @@ int Ask(ListDialog *dialog, UINT textId, UINT buttons)
 
 void OnClose(ListDialog *dialog)
 {
-    if (dialog->list.modified) {
+    if (dialog->modified) {
         int answer = Ask(dialog, IDS_SAVE_CHANGES, MB_YESNOCANCEL);
         if (answer == IDCANCEL)
             return;
         if (answer == IDYES)
             SendMessageA(dialog->window, WM_COMMAND, IDCMD_LIST_SAVE, 0);
+        /* A save that failed has said why; the changes stay, and so does the dialog. */
+        if (answer == IDYES && dialog->modified)
+            return;
     }
     EndDialog(dialog->window, 1);
 }
 
-void ReleaseItemEntry(ListDialog *dialog, int index)
-{
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    if (!SendMessageA(dialog->list.control, LVM_GETITEMA, 0, (LPARAM)&item))
-        return;
-    if (dialog->list.fieldCount == CALL_LOG_FIELDS)
-        FreeListEntry((CallLogEntry *)item.lParam);
-    else
-        FreeListEntry((PhoneBookEntry *)item.lParam);
-}
-
+/* Deletes the selected entries; the entry after the last of them (or the last entry) is selected. */
 void OnDelete(ListDialog *dialog)
 {
-    HWND list = dialog->list.control;
-    if (SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) <= 0 || Ask(dialog, IDS_DELETE_QUESTION, MB_YESNO) != IDYES)
+    if (SendMessageA(dialog->list, LVM_GETSELECTEDCOUNT, 0, 0) <= 0 || Ask(dialog, IDS_DELETE_QUESTION, MB_YESNO) != IDYES)
         return;
-    dialog->list.modified = 1;
-    int deleted = -1;
-    for (int index; (index = ListView_GetNextItem(list, -1, LVNI_SELECTED)) >= 0; deleted = index) {
-        ReleaseItemEntry(dialog, index);
-        SendMessageA(list, LVM_DELETEITEM, (WPARAM)index, 0);
+    dialog->modified = 1;
+    MarkListSelection(dialog);
+    std::vector<ListEntry> &entries = dialog->rows.entries;
+    int last = -1, selected = 0;
+    for (size_t index = 0; index < entries.size(); ++index) {
+        if (entries[index].marks & ENTRY_SELECTED) {
+            last = (int)index;
+            ++selected;
+        }
     }
-    if (deleted == ListItemCount(dialog))
-        --deleted;
-    if (deleted >= 0)
-        ListView_SetItemState(list, deleted, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    UpdateListToolbar(dialog);
+    RemoveSelectedEntries(&dialog->rows);
+    for (ListEntry &entry : entries)
+        entry.marks &= (uint8_t)~ENTRY_FOCUSED;
+    int next = last - (selected - 1);
+    if (next == (int)entries.size())
+        --next;
+    if (next >= 0)
+        entries[(size_t)next].marks |= ENTRY_SELECTED | ENTRY_FOCUSED;
+    ShowListRows(dialog);
     ForceRelayout(dialog->window);
 }
 
@@ -154,7 +142,7 @@ void OnSaveAs(ListDialog *dialog)
 {
     char path[LIST_TEXT_SIZE];
     if (AskSaveFileName(dialog->window, path))
-        SaveListFile(path, &dialog->list);
+        SaveListFile(dialog, path);
 }
 
 void OnCommand(ListDialog *dialog, int id)
@@ -164,7 +152,7 @@ void OnCommand(ListDialog *dialog, int id)
     case IDCMD_HELP: ShowHelp(dialog->window, dialog->kind->helpContext); break;
     case IDCMD_LIST_SAVE_AS: OnSaveAs(dialog); break;
     case IDCMD_LIST_DELETE: OnDelete(dialog); break;
-    case IDCMD_LIST_SAVE: SaveToListFile(dialog); break;
+    case IDCMD_LIST_SAVE: SaveListFile(dialog, dialog->kind->path); break;
     default:
         if (dialog->kind->command)
             dialog->kind->command(dialog, id);
@@ -203,15 +191,16 @@ void OnGetDisplayInfo(ListDialog *dialog, NMLVDISPINFOA *info)
 {
     if (!(info->item.mask & LVIF_TEXT) || !info->item.pszText || info->item.cchTextMax <= 0)
         return;
-    char *const *fields = ListItemFields(dialog, info->item.iItem);
+    EntryTexts texts;
     int column = info->item.iSubItem;
-    const char *text = fields && column >= 0 && column < dialog->list.fieldCount ? FieldText(fields[column]) : "";
-    CopyText(info->item.pszText, (size_t)info->item.cchTextMax, text);
+    bool shown = ListItemFields(dialog, info->item.iItem, &texts) && column >= 0 && column < dialog->kind->fieldCount;
+    CopyText(info->item.pszText, (size_t)info->item.cchTextMax, shown ? texts.text[column] : "");
 }
 
 void OnGetInfoTip(ListDialog *dialog, NMLVGETINFOTIPA *tip)
 {
-    char *const *fields = ListItemFields(dialog, tip->iItem);
+    EntryTexts texts;
+    char *const *fields = ListItemFields(dialog, tip->iItem, &texts);
     if (fields && tip->pszText && tip->cchTextMax > 0)
         dialog->kind->fillInfoTip(dialog, tip, fields);
 }
@@ -225,7 +214,7 @@ BOOL OnNotify(ListDialog *dialog, NMHDR *header)
     case LVN_GETDISPINFOA: OnGetDisplayInfo(dialog, (NMLVDISPINFOA *)header); return TRUE;
     case LVN_GETINFOTIPA: OnGetInfoTip(dialog, (NMLVGETINFOTIPA *)header); return TRUE;
     case LVN_COLUMNCLICK:
-        dialog->list.sortColumn = ((const NMLISTVIEW *)header)->iSubItem;
+        dialog->rows.sortColumn = ((const NMLISTVIEW *)header)->iSubItem;
         SortList(dialog);
         return TRUE;
     case LVN_ITEMCHANGED: UpdateListToolbar(dialog); return TRUE;
@@ -242,8 +231,8 @@ void OnDestroy(ListDialog *dialog)
 {
     if (dialog->kind->destroy)
         dialog->kind->destroy(dialog);
-    ReleaseListEntries(&dialog->list);
-    SendMessageA(dialog->list.control, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(dialog->list, LVM_SETITEMCOUNT, 0, 0);
+    CloseListRows(&dialog->rows);
     CloseHelp();
     if (acceleratorTarget == dialog->window)
         acceleratorTarget = NULL;
@@ -294,6 +283,8 @@ INT_PTR ListDialogMessage(ListDialog *dialog, HWND window, UINT message, WPARAM 
     case WM_CLOSE: EndDialog(window, 0); return TRUE;
     case WM_ACTIVATE: OnActivate(window, wParam); return TRUE;
     case WM_DESTROY: OnDestroy(dialog); return TRUE;
+    case WM_LIST_READ_FAILED: ReportFileError(dialog, dialog->kind->path, dialog->readError); return TRUE;
+    case WM_LIST_FILE_GREW: TakeAppendedLines(dialog); return TRUE;
     }
     return FALSE;
 }

@@ -6,9 +6,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "list_files.h"
+#include "list_rows.h"
 
 enum { OUTCOME_PICTURES = 4, LIST_TEXT_SIZE = 256, LIST_BUTTONS_MAX = 7 };
+
+/* Posted to a list dialog: its file could not be read at start; the engine appended to it. */
+enum { WM_LIST_READ_FAILED = WM_APP + 1, WM_LIST_FILE_GREW = WM_APP + 2 };
 
 struct ListDialog;
 
@@ -32,13 +35,17 @@ struct ListKind {
 };
 
 struct ListDialog {
+    explicit ListDialog(const ListKind *listKind) : kind(listKind) {}
     const ListKind *kind;
-    HWND window;              /* 0 while the dialog is not open */
-    HWND toolbar;
-    HWND statusBar;
-    CallList list;
-    HBITMAP outcomePictures[OUTCOME_PICTURES];
-    int outcomeColumnWidth;   /* 0 for a list without the picture column */
+    HWND window = NULL;       /* null while the dialog is not open */
+    HWND toolbar = NULL;
+    HWND statusBar = NULL;
+    HWND list = NULL;         /* the list control: an owner-data list view showing rows */
+    ListRows rows;
+    int modified = 0;         /* changes not saved yet */
+    DWORD readError = 0;      /* why the list file could not be read at start; 0 when it was */
+    HBITMAP outcomePictures[OUTCOME_PICTURES] = {};
+    int outcomeColumnWidth = 0;  /* 0 for a list without the picture column */
 };
 
 /* The body of both dialog procedures. */
@@ -46,13 +53,29 @@ INT_PTR ListDialogMessage(ListDialog *dialog, HWND window, UINT message, WPARAM 
 /* Row height of the owner-drawn list: the height of "W" in the list's window DC, plus 1. */
 void MeasureListRow(HWND window, MEASUREITEMSTRUCT *measure);
 
-/* The fields of the entry that item index holds, or null. */
-char **ListItemFields(const ListDialog *dialog, int index);
+/* The fields of entry index, copied into texts; null for an index outside the list. */
+char *const *ListItemFields(const ListDialog *dialog, int index, EntryTexts *texts);
 int ListItemCount(const ListDialog *dialog);
 /* Greys or enables the buttons that need entries; Close, Help and New stay as they are. */
 void UpdateListToolbar(ListDialog *dialog);
-/* Sorts again by the sort column. */
+/* Sorts again by the sort column, the selection staying with its entries. */
 void SortList(ListDialog *dialog);
+
+/* Around a change of the rows: the first marks the selected and focused entries, the second
+   shows the rows' new count and selects the marked entries again. */
+void MarkListSelection(ListDialog *dialog);
+void ShowListRows(ListDialog *dialog);
+/* Replaces the template's list control by an owner-data one of the same place and styles. */
+void UseOwnerDataList(ListDialog *dialog);
+
+/* The list file: read once at start (a file that cannot be read is reported and never saved
+   over); Save and Save As to the list's own file first take in the lines added to it meanwhile. */
+void LoadListFile(ListDialog *dialog);
+void SaveListFile(ListDialog *dialog, const char *path);
+/* Takes in the lines the engine appended to the list file. */
+void TakeAppendedLines(ListDialog *dialog);
+/* A message box with path and the system's reason for error. */
+void ReportFileError(ListDialog *dialog, const char *path, DWORD error);
 
 void DrawListRow(ListDialog *dialog, const DRAWITEMSTRUCT *item);
 /* Cuts text (a buffer of at least LIST_TEXT_SIZE bytes) so that it fits width, ending in "...". */

@@ -4,7 +4,6 @@
 #include <string.h>
 
 #include "bounded_text.h"
-#include "list_entry.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ void FocusFrame(const ListDialog *dialog, const DRAWITEMSTRUCT *item)
     RECT frame = item->rcItem;
     frame.right -= 1;
     frame.bottom -= 1;
-    int top = (int)SendMessageA(dialog->list.control, LVM_GETTOPINDEX, 0, 0);
+    int top = (int)SendMessageA(dialog->list, LVM_GETTOPINDEX, 0, 0);
     if (ListItemCount(dialog) > top)
         frame.bottom -= 1;
     DrawFocusRect(item->hDC, &frame);
@@ -60,7 +59,7 @@ void FitTextWithEllipsis(HDC dc, char *text, int width)
 
 void DrawListRow(ListDialog *dialog, const DRAWITEMSTRUCT *item)
 {
-    HWND list = dialog->list.control;
+    HWND list = dialog->list;
     int scroll = GetScrollPos(list, SB_HORZ);
     bool selected = (item->itemState & ODS_SELECTED) != 0;
     HDC dc = item->hDC;
@@ -69,7 +68,8 @@ void DrawListRow(ListDialog *dialog, const DRAWITEMSTRUCT *item)
     FillRect(dc, &item->rcItem, background);
     DeleteObject(background);
     SetBkMode(dc, TRANSPARENT);
-    char *const *fields = ListItemFields(dialog, (int)item->itemID);
+    EntryTexts texts;
+    char *const *fields = ListItemFields(dialog, (int)item->itemID, &texts);
     int left = 0;
     for (int column = 0; fields && column < dialog->kind->textColumns; ++column) {
         int width = ColumnWidth(list, column);

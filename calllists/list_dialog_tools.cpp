@@ -4,7 +4,6 @@
 #include <commdlg.h>
 #include <string.h>
 
-#include "list_entry.h"
 #include "module_state.h"
 #include "mohres.h"
 
@@ -25,30 +24,6 @@ void LoadListString(UINT id, char *text, int size)
     LoadStringA(resourceModule, id, text, size);
 }
 
-int ListItemCount(const ListDialog *dialog)
-{
-    return (int)SendMessageA(dialog->list.control, LVM_GETITEMCOUNT, 0, 0);
-}
-
-char **ListItemFields(const ListDialog *dialog, int index)
-{
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    if (!SendMessageA(dialog->list.control, LVM_GETITEMA, 0, (LPARAM)&item) || !item.lParam)
-        return NULL;
-    /* Both kinds of entry are an array of field pointers. */
-    if (dialog->list.fieldCount == CALL_LOG_FIELDS)
-        return ((CallLogEntry *)item.lParam)->fields;
-    return ((PhoneBookEntry *)item.lParam)->fields;
-}
-
-void SortList(ListDialog *dialog)
-{
-    SendMessageA(dialog->list.control, LVM_SORTITEMS, (WPARAM)&dialog->list, (LPARAM)CompareListItems);
-}
-
 /* A list without entries has nothing to save as, delete or edit; Save stays available while
    there are unsaved changes, so that an emptied list can be written. The log has no Edit
    button, for which TB_SETSTATE does nothing. */
@@ -57,7 +32,7 @@ void UpdateListToolbar(ListDialog *dialog)
     BYTE state = ListItemCount(dialog) > 0 ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE;
     for (int command : kButtonsNeedingEntries)
         SetButtonState(dialog->toolbar, command, state);
-    if (state == TBSTATE_ENABLED || !dialog->list.modified)
+    if (state == TBSTATE_ENABLED || !dialog->modified)
         SetButtonState(dialog->toolbar, IDCMD_LIST_SAVE, state);
 }
 

@@ -1,111 +1,55 @@
 #include "list_entry.h"
 
-#include <stdlib.h>
 #include <string.h>
 
-namespace {
+#include "list_text.h"
 
-/* Puts the collected bytes into a new block in the next free slot. */
-int FillNextSlot(char **fields, int *filled, const char *collected, size_t count)
+void SplitListLine(const char *line, size_t length, int fieldCount, ListEntry *entry)
 {
-    char *block = (char *)calloc(1, LIST_FIELD_SIZE);
-    if (block)
-        memcpy(block, collected, count);
-    fields[(*filled)++] = block;
-    return block != nullptr;
-}
-
-}  // namespace
-
-int SplitListFields(const char *line, char **fields, int fieldCount)
-{
-    char collected[LIST_FIELD_SIZE];
-    size_t count = 0;
+    size_t shown = ShownLineLength(line, length);
+    entry->length = (uint32_t)length;
+    entry->present = 0;
+    int cut = shown < length;
     int filled = 0;
-    int ok = 1;
-    for (; *line && filled < fieldCount; ++line) {
-        if (*line == '\t' || *line == '\r') {
-            ok &= FillNextSlot(fields, &filled, collected, count);
-            count = 0;
-        } else if (count < LIST_FIELD_SIZE - 1) {
-            collected[count++] = *line;
-        }
+    size_t fieldStart = 0;
+    for (size_t at = 0; at <= shown && filled < fieldCount; ++at) {
+        if (at < shown && line[at] != '\t' && line[at] != '\r')
+            continue;
+        size_t size = at - fieldStart;
+        cut |= size > LIST_FIELD_SIZE - 1;
+        entry->start[filled] = (uint8_t)fieldStart;
+        entry->size[filled] = (uint8_t)(size > LIST_FIELD_SIZE - 1 ? LIST_FIELD_SIZE - 1 : size);
+        entry->present |= (uint8_t)(1u << filled);
+        ++filled;
+        fieldStart = at + 1;
     }
-    if (filled < fieldCount)
-        ok &= FillNextSlot(fields, &filled, collected, count);
-    return ok;
+    if (cut)
+        entry->marks |= ENTRY_CUT;
+    else
+        entry->marks &= (uint8_t)~ENTRY_CUT;
 }
 
-int SplitListLine(const char *line, PhoneBookEntry *entry)
-{
-    return SplitListFields(line, entry->fields, PHONE_BOOK_FIELDS);
-}
-
-int SplitListLine(const char *line, CallLogEntry *entry)
-{
-    return SplitListFields(line, entry->fields, CALL_LOG_FIELDS);
-}
-
-const char *FieldText(const char *field)
-{
-    return field ? field : "";
-}
-
-int CompareListFields(char *const *fields1, char *const *fields2, int fieldCount, int column)
+int CompareEntries(const char *line1, const ListEntry *entry1, const char *line2, const ListEntry *entry2,
+                   int fieldCount, int column)
 {
     if (column < 0 || column >= fieldCount)
         return 0;
-    const unsigned char *a = (const unsigned char *)FieldText(fields1 ? fields1[column] : nullptr);
-    const unsigned char *b = (const unsigned char *)FieldText(fields2 ? fields2[column] : nullptr);
-    while (*a && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return (int)*a - (int)*b;
+    const unsigned char *a = (const unsigned char *)line1 + entry1->start[column];
+    const unsigned char *b = (const unsigned char *)line2 + entry2->start[column];
+    size_t sizeA = entry1->present & (1u << column) ? entry1->size[column] : 0;
+    size_t sizeB = entry2->present & (1u << column) ? entry2->size[column] : 0;
+    int order = memcmp(a, b, sizeA < sizeB ? sizeA : sizeB);
+    if (order != 0)
+        return order;
+    return (int)sizeA - (int)sizeB;
 }
 
-int CompareEntries(const PhoneBookEntry *entry1, const PhoneBookEntry *entry2, int column)
+int CopyEntryField(const char *line, const ListEntry *entry, int slot, char *text)
 {
-    return CompareListFields(entry1 ? entry1->fields : nullptr, entry2 ? entry2->fields : nullptr,
-                             PHONE_BOOK_FIELDS, column);
-}
-
-int CompareEntries(const CallLogEntry *entry1, const CallLogEntry *entry2, int column)
-{
-    return CompareListFields(entry1 ? entry1->fields : nullptr, entry2 ? entry2->fields : nullptr,
-                             CALL_LOG_FIELDS, column);
-}
-
-PhoneBookEntry *NewPhoneBookEntry()
-{
-    return (PhoneBookEntry *)calloc(1, sizeof(PhoneBookEntry));
-}
-
-CallLogEntry *NewCallLogEntry()
-{
-    return (CallLogEntry *)calloc(1, sizeof(CallLogEntry));
-}
-
-void FreeListFields(char **fields, int fieldCount)
-{
-    for (int slot = 0; slot < fieldCount; ++slot) {
-        free(fields[slot]);
-        fields[slot] = nullptr;
-    }
-}
-
-void FreeListEntry(PhoneBookEntry *entry)
-{
-    if (!entry)
-        return;
-    FreeListFields(entry->fields, PHONE_BOOK_FIELDS);
-    free(entry);
-}
-
-void FreeListEntry(CallLogEntry *entry)
-{
-    if (!entry)
-        return;
-    FreeListFields(entry->fields, CALL_LOG_FIELDS);
-    free(entry);
+    text[0] = '\0';
+    if (slot < 0 || slot >= LIST_FIELDS_MAX || !(entry->present & (1u << slot)))
+        return 0;
+    memcpy(text, line + entry->start[slot], entry->size[slot]);
+    text[entry->size[slot]] = '\0';
+    return 1;
 }

@@ -1,16 +1,28 @@
 #include "list_files.h"
 
-#include <commctrl.h>
 #include <stdlib.h>
 #include <string.h>
 
-#include "list_entry.h"
+#include "bounded_text.h"
 #include "list_text.h"
 #include "module_state.h"
 
 namespace {
 
-const int kShareAll = OF_SHARE_DENY_NONE;
+/* Larger files are not taken into memory: no list of that size is a call list. */
+const LONGLONG kLargestListFile = 256LL * 1024 * 1024;
+const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+ListFileWatcher fileWatcher;
+
+/* The phone book as it was when a lookup last missed, so that the addition that follows at once
+   need not read and search it again. */
+struct PhoneBookMiss {
+    char number[LIST_LINE_SIZE];
+    LARGE_INTEGER size;
+    FILETIME written;
+    bool valid;
+} lastMiss;
 
 /* The number comparison of the phone book, as the platform compares texts. */
 int PlatformCompare(const char *left, const char *right)
@@ -18,125 +30,101 @@ int PlatformCompare(const char *left, const char *right)
     return lstrcmpiA(left, right);
 }
 
-/* Reads the whole open file into one zero-filled block; null for an empty or unreadable file.
-   The file position is left at its end. */
-char *ReadWholeFile(HFILE file, size_t *length)
+HANDLE OpenListFile(const char *path, DWORD access, DWORD disposition)
 {
+    return CreateFileA(path, access, kShareAll, NULL, disposition, FILE_ATTRIBUTE_NORMAL, NULL);
+}
+
+int ReadOpenFile(HANDLE file, char **block, size_t *length)
+{
+    *block = NULL;
     *length = 0;
-    LONG size = _llseek(file, 0, FILE_END);
-    if (size <= 0 || _llseek(file, 0, FILE_BEGIN) != 0)
-        return NULL;
-    char *block = (char *)calloc(1, (size_t)size);
-    if (!block)
-        return NULL;
-    UINT read = _lread(file, block, (UINT)size);
-    *length = read == (UINT)HFILE_ERROR ? 0 : read;
-    _llseek(file, 0, FILE_END);
-    return block;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size))
+        return 0;
+    if (size.QuadPart == 0)
+        return 1;
+    if (size.QuadPart > kLargestListFile) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+    char *data = (char *)malloc((size_t)size.QuadPart);
+    if (!data) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+    DWORD read = 0;
+    if (!ReadFile(file, data, (DWORD)size.QuadPart, &read, NULL)) {
+        DWORD error = GetLastError();
+        free(data);
+        SetLastError(error);
+        return 0;
+    }
+    *block = data;
+    *length = read;
+    return 1;
 }
 
-/* Opens an existing file, or creates a missing one. An existing file that cannot be opened (read
-   only, locked) is left alone rather than created anew, which would empty it. */
-HFILE OpenOrCreate(const char *path, int mode)
+/* Writes line at the end of the file whole or not at all: a short write is cut off again. */
+int AppendWholeLine(HANDLE file, const char *line, size_t length)
 {
-    HFILE file = _lopen(path, mode | kShareAll);
-    if (file == HFILE_ERROR && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
-        file = _lcreat(path, 0);
-    return file;
+    LARGE_INTEGER zero = {}, end = {};
+    if (!SetFilePointerEx(file, zero, &end, FILE_END))
+        return 0;
+    DWORD written = 0;
+    if (WriteFile(file, line, (DWORD)length, &written, NULL) && written == length)
+        return 1;
+    SetFilePointerEx(file, end, NULL, FILE_BEGIN);
+    SetEndOfFile(file);
+    return 0;
 }
 
-void *NewEntry(int fieldCount)
+void TellWatcher(const char *path)
 {
-    if (fieldCount == CALL_LOG_FIELDS)
-        return NewCallLogEntry();
-    return NewPhoneBookEntry();
+    if (fileWatcher)
+        fileWatcher(path);
 }
 
-char **EntryFields(void *entry, int fieldCount)
+bool SameAsLastMiss(HANDLE file, const char *number)
 {
-    if (fieldCount == CALL_LOG_FIELDS)
-        return ((CallLogEntry *)entry)->fields;
-    return ((PhoneBookEntry *)entry)->fields;
+    LARGE_INTEGER size;
+    FILETIME written;
+    return lastMiss.valid && strcmp(lastMiss.number, number) == 0 && GetFileSizeEx(file, &size) &&
+           GetFileTime(file, NULL, NULL, &written) && size.QuadPart == lastMiss.size.QuadPart &&
+           CompareFileTime(&written, &lastMiss.written) == 0;
 }
 
-void FreeEntry(void *entry, int fieldCount)
+void RememberMiss(HANDLE file, const char *number)
 {
-    if (fieldCount == CALL_LOG_FIELDS)
-        FreeListEntry((CallLogEntry *)entry);
+    lastMiss.valid = strlen(number) < sizeof lastMiss.number && GetFileSizeEx(file, &lastMiss.size) &&
+                     GetFileTime(file, NULL, NULL, &lastMiss.written);
+    if (lastMiss.valid)
+        CopyText(lastMiss.number, sizeof lastMiss.number, number);
+}
+
+/* The folder part of path, with its last backslash, or "." when it has none. */
+void FolderOf(const char *path, char *folder)
+{
+    CopyText(folder, MAX_PATH, path);
+    char *slash = strrchr(folder, '\\');
+    if (slash)
+        slash[1] = '\0';
     else
-        FreeListEntry((PhoneBookEntry *)entry);
+        CopyText(folder, MAX_PATH, ".");
 }
 
-/* A new item at the top holding the entry; the list asks the dialog for its texts. */
-int InsertEntry(HWND control, void *entry)
+int WriteFlushed(const char *path, const char *text, size_t length)
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = 0;
-    item.pszText = LPSTR_TEXTCALLBACKA;
-    item.lParam = (LPARAM)entry;
-    return (int)SendMessageA(control, LVM_INSERTITEMA, 0, (LPARAM)&item) >= 0;
-}
-
-void AddLineToList(CallList *list, const char *line)
-{
-    void *entry = NewEntry(list->fieldCount);
-    if (!entry)
-        return;
-    if (!SplitListFields(line, EntryFields(entry, list->fieldCount), list->fieldCount) ||
-        !InsertEntry(list->control, entry))
-        FreeEntry(entry, list->fieldCount);
-}
-
-void *ItemEntry(HWND control, int index)
-{
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    if (!SendMessageA(control, LVM_GETITEMA, 0, (LPARAM)&item))
-        return NULL;
-    return (void *)item.lParam;
-}
-
-/* Collects the written text and hands it to the file in large pieces. */
-struct FileWriter {
-    HFILE file;
-    size_t used;
-    char buffer[8192];
-};
-
-void Flush(FileWriter *writer)
-{
-    if (writer->used > 0)
-        _lwrite(writer->file, writer->buffer, (UINT)writer->used);
-    writer->used = 0;
-}
-
-void Write(FileWriter *writer, const char *text)
-{
-    for (size_t length = strlen(text); length > 0;) {
-        if (writer->used == sizeof writer->buffer)
-            Flush(writer);
-        size_t count = sizeof writer->buffer - writer->used;
-        if (count > length)
-            count = length;
-        memcpy(writer->buffer + writer->used, text, count);
-        writer->used += count;
-        text += count;
-        length -= count;
-    }
-}
-
-void WriteEntry(FileWriter *writer, char **fields, int fieldCount)
-{
-    for (int field = 0; field < fieldCount; ++field) {
-        if (field > 0)
-            Write(writer, "\t");
-        Write(writer, FieldText(fields[field]));
-    }
-    Write(writer, "\r\n");
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    DWORD written = 0;
+    int ok = (length == 0 || WriteFile(file, text, (DWORD)length, &written, NULL)) && written == length &&
+             FlushFileBuffers(file);
+    DWORD error = GetLastError();
+    CloseHandle(file);
+    SetLastError(error);
+    return ok;
 }
 
 }  // namespace
@@ -144,107 +132,97 @@ void WriteEntry(FileWriter *writer, char **fields, int fieldCount)
 int LookupCallerName(char *name, char *number)
 {
     TrimTrailingControls(number);
-    HFILE file = _lopen(phoneBookPath, OF_READWRITE | kShareAll);
-    if (file == HFILE_ERROR)
+    lastMiss.valid = false;
+    HANDLE file = OpenListFile(phoneBookPath, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE)
         return 0;
+    char *block;
     size_t length;
-    char *block = ReadWholeFile(file, &length);
-    _lclose(file);
-    int found = FindPhoneBookName(block, length, number, name, LIST_LINE_SIZE, PlatformCompare);
+    int found = ReadOpenFile(file, &block, &length) &&
+                FindPhoneBookName(block, length, number, name, LIST_LINE_SIZE, PlatformCompare);
+    if (!found && block)
+        RememberMiss(file, number);
+    CloseHandle(file);
     free(block);
     return found;
 }
 
 void AddCallerIfNew(const char *name, const char *number)
 {
-    HFILE file = OpenOrCreate(phoneBookPath, OF_READWRITE);
-    if (file == HFILE_ERROR)
+    HANDLE file = OpenListFile(phoneBookPath, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE)
         return;
-    size_t length;
-    char *block = ReadWholeFile(file, &length);
-    int found = FindPhoneBookName(block, length, number, NULL, 0, PlatformCompare);
-    free(block);
+    int found = 0;
+    if (!SameAsLastMiss(file, number)) {
+        char *block;
+        size_t length;
+        found = !ReadOpenFile(file, &block, &length) ||
+                FindPhoneBookName(block, length, number, NULL, 0, PlatformCompare);
+        free(block);
+    }
+    lastMiss.valid = false;
+    int added = 0;
     if (!found) {
         char line[LIST_LINE_SIZE];
         size_t lineLength = FormatPhoneBookLine(line, sizeof line, name, number);
-        _lwrite(file, line, (UINT)lineLength);
+        added = AppendWholeLine(file, line, lineLength);
     }
-    _lclose(file);
+    CloseHandle(file);
+    if (added)
+        TellWatcher(phoneBookPath);
 }
 
 void AppendCallLogLine(char *record)
 {
-    HFILE file = OpenOrCreate(callLogPath, OF_WRITE);
-    if (file != HFILE_ERROR) {
-        _llseek(file, 0, FILE_END);
-        _lwrite(file, record, (UINT)strlen(record));
-        _lclose(file);
+    HANDLE file = OpenListFile(callLogPath, GENERIC_WRITE, OPEN_ALWAYS);
+    if (file != INVALID_HANDLE_VALUE) {
+        int added = AppendWholeLine(file, record, strlen(record));
+        CloseHandle(file);
+        if (added)
+            TellWatcher(callLogPath);
     }
     record[0] = '\0';
 }
 
-void LoadListFile(CallList *list, const char *path)
+void WatchListFiles(ListFileWatcher watcher)
 {
-    HFILE file = _lopen(path, OF_READWRITE | kShareAll);
-    if (file == HFILE_ERROR)
-        return;
-    size_t length;
-    char *block = ReadWholeFile(file, &length);
-    _lclose(file);
-    /* A visible list that redraws for every inserted row is very slow. */
-    SendMessageA(list->control, WM_SETREDRAW, FALSE, 0);
-    ListScan scan;
-    BeginListScan(&scan, block, length);
-    char line[LIST_LINE_SIZE];
-    while (NextListLine(&scan, line, sizeof line)) {
-        if (line[0] != '\0')
-            AddLineToList(list, line);
-    }
-    free(block);
-    list->sortColumn = list->fieldCount == CALL_LOG_FIELDS ? FIELD_TIME : FIELD_NAME;
-    SendMessageA(list->control, LVM_SORTITEMS, (WPARAM)list, (LPARAM)CompareListItems);
-    SendMessageA(list->control, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list->control, NULL, TRUE);
+    fileWatcher = watcher;
 }
 
-void SaveListFile(const char *path, CallList *list)
+int ReadListFile(const char *path, char **block, size_t *length)
 {
-    list->modified = 0;
-    FileWriter *writer = (FileWriter *)calloc(1, sizeof(FileWriter));
-    if (!writer)
-        return;
-    writer->file = _lcreat(path, 0);
-    if (writer->file != HFILE_ERROR) {
-        int count = (int)SendMessageA(list->control, LVM_GETITEMCOUNT, 0, 0);
-        for (int index = 0; index < count; ++index) {
-            void *entry = ItemEntry(list->control, index);
-            if (entry)
-                WriteEntry(writer, EntryFields(entry, list->fieldCount), list->fieldCount);
-        }
-        Flush(writer);
-        _lclose(writer->file);
+    *block = NULL;
+    *length = 0;
+    HANDLE file = OpenListFile(path, GENERIC_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     }
-    free(writer);
+    int ok = ReadOpenFile(file, block, length);
+    DWORD error = GetLastError();
+    CloseHandle(file);
+    SetLastError(error);
+    return ok;
 }
 
-int CALLBACK CompareListItems(LPARAM entry1, LPARAM entry2, LPARAM listParam)
+int ReplaceListFile(const char *path, const char *text, size_t length)
 {
-    const CallList *list = (const CallList *)listParam;
-    if (list->fieldCount == CALL_LOG_FIELDS)
-        return CompareEntries((const CallLogEntry *)entry1, (const CallLogEntry *)entry2, list->sortColumn);
-    return CompareEntries((const PhoneBookEntry *)entry1, (const PhoneBookEntry *)entry2, list->sortColumn);
-}
-
-void ReleaseListEntries(CallList *list)
-{
-    int count = (int)SendMessageA(list->control, LVM_GETITEMCOUNT, 0, 0);
-    for (int index = 0; index < count; ++index) {
-        void *entry = ItemEntry(list->control, index);
-        FreeEntry(entry, list->fieldCount);
-        LVITEMA item;
-        memset(&item, 0, sizeof item);
-        item.mask = LVIF_PARAM;
-        item.iItem = index;
-        SendMessageA(list->control, LVM_SETITEMA, 0, (LPARAM)&item);
+    /* A read-only file is one the user keeps from changes, whatever the platform's rename allows. */
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return 0;
     }
+    char folder[MAX_PATH], temporary[MAX_PATH];
+    FolderOf(path, folder);
+    if (!GetTempFileNameA(folder, "moh", 0, temporary))
+        return 0;
+    int ok = WriteFlushed(temporary, text, length) &&
+             MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        DWORD error = GetLastError();
+        DeleteFileA(temporary);
+        SetLastError(error);
+    }
+    return ok;
 }

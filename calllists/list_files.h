@@ -1,10 +1,12 @@
-/* Reading and writing the two call-list files: the engine's phone book lookup and addition, the
-   log append, and loading and saving a list dialog's list control. Every operation opens its file,
-   finishes and closes it before returning. */
+/* Reading and writing the two call-list files: the engine's phone book lookup and addition and
+   its log append, and the whole-file read and the safe replacement the list dialogs use. Every
+   operation opens its file, finishes and closes it before returning. */
 #ifndef LIST_FILES_H
 #define LIST_FILES_H
 
 #include <windows.h>
+
+#include <stddef.h>
 
 /* 1 when the phone book holds number (only the stored number's digits count); the stored name
    is then in name (256 bytes). Trailing control bytes are first cut from number in place. */
@@ -16,30 +18,19 @@ void AddCallerIfNew(const char *name, const char *number);
 /* Appends record (one whole line with its CR LF) to the incoming-call log and empties it. */
 void AppendCallLogLine(char *record);
 
-/* A list dialog's list: the list-view control whose items hold the entries as item data, the
-   kind of entry (PHONE_BOOK_FIELDS or CALL_LOG_FIELDS fields), and the dialog's sort column and
-   modified flag, which loading and saving set. */
-struct CallList {
-    HWND control;
-    int fieldCount;
-    int sortColumn;
-    int modified;
-};
+/* Told the path of a list file after the engine appended a line to it, so that an open list
+   dialog can take the line in. */
+typedef void (*ListFileWatcher)(const char *path);
+void WatchListFiles(ListFileWatcher watcher);
 
-/* Fills the empty list control from the file, one entry per non-empty line, items supplying
-   their text on demand (LPSTR_TEXTCALLBACK), then sorts by the list's first column to sort by:
-   the name for the phone book, the third field for the log. A file that cannot be opened leaves
-   the list empty. */
-void LoadListFile(CallList *list, const char *path);
+/* The whole file in a new malloc block (null for an empty or missing file, which read as
+   empty). Returns 0, with the system's reason in GetLastError, when the file is there but could
+   not be read whole. */
+int ReadListFile(const char *path, char **block, size_t *length);
 
-/* Writes every entry in display order, fields joined by TAB, lines ended by CR LF. Clears the
-   modified flag whether or not the file could be written. */
-void SaveListFile(const char *path, CallList *list);
-
-/* The list control's sort callback; listParam is the CallList. */
-int CALLBACK CompareListItems(LPARAM entry1, LPARAM entry2, LPARAM listParam);
-
-/* Releases the entries of every item (the dialog calls it as it closes). */
-void ReleaseListEntries(CallList *list);
+/* Writes text as the whole of path: into a temporary file in the same folder, flushed to disk,
+   which then replaces path in one step. Returns 0, with the system's reason in GetLastError, when
+   any step fails; path is then left as it was. */
+int ReplaceListFile(const char *path, const char *text, size_t length);
 
 #endif

@@ -31,10 +31,8 @@ void BeginListScan(ListScan *scan, const char *block, size_t length)
     scan->position = 0;
 }
 
-int NextListLine(ListScan *scan, char *line, size_t lineSize)
+int NextLineSpan(ListScan *scan, const char **line, size_t *length)
 {
-    if (lineSize > 0)
-        memset(line, 0, lineSize);
     size_t left = scan->length - scan->position;
     const char *start = left >= 2 ? scan->block + scan->position : nullptr;
     size_t at = 0;
@@ -45,8 +43,8 @@ int NextListLine(ListScan *scan, char *line, size_t lineSize)
             break;
         at = (size_t)(cr - start);
         if (cr[1] == '\n') {
-            size_t count = at < lineSize ? at : (lineSize > 0 ? lineSize - 1 : 0);
-            memcpy(line, start, count);
+            *line = start;
+            *length = at;
             scan->position += at + 2;
             return 1;
         }
@@ -54,6 +52,27 @@ int NextListLine(ListScan *scan, char *line, size_t lineSize)
     }
     scan->position = scan->length;
     return 0;
+}
+
+int NextListLine(ListScan *scan, char *line, size_t lineSize)
+{
+    if (lineSize > 0)
+        memset(line, 0, lineSize);
+    const char *start;
+    size_t length;
+    if (!NextLineSpan(scan, &start, &length))
+        return 0;
+    size_t count = length < lineSize ? length : (lineSize > 0 ? lineSize - 1 : 0);
+    memcpy(line, start, count);
+    return 1;
+}
+
+size_t ShownLineLength(const char *line, size_t length)
+{
+    if (length > LIST_LINE_SIZE - 1)
+        length = LIST_LINE_SIZE - 1;
+    const char *nul = (const char *)memchr(line, '\0', length);
+    return nul ? (size_t)(nul - line) : length;
 }
 
 int CompareTextNoCase(const char *left, const char *right)
@@ -70,24 +89,64 @@ int CompareTextNoCase(const char *left, const char *right)
     }
 }
 
+namespace {
+
+bool OnlyDigits(const char *text)
+{
+    for (; *text; ++text)
+        if (*text < '0' || *text > '9')
+            return false;
+    return true;
+}
+
+/* Whether the digits of text (length bytes) are exactly digits, without copying them. */
+bool DigitsEqual(const char *text, size_t length, const char *digits)
+{
+    for (const char *end = text + length; text < end; ++text) {
+        if (*text < '0' || *text > '9')
+            continue;
+        if (*text != *digits)
+            return false;
+        ++digits;
+    }
+    return *digits == '\0';
+}
+
+}  // namespace
+
 int FindPhoneBookName(const char *block, size_t length, const char *number, char *name,
                       size_t nameSize, NumberCompare compare)
 {
     if (!compare)
         compare = CompareTextNoCase;
+    bool digitsOnly = OnlyDigits(number);
     ListScan scan;
     BeginListScan(&scan, block, length);
-    char line[LIST_LINE_SIZE];
-    while (NextListLine(&scan, line, sizeof line)) {
-        char *tab = strchr(line, '\t');
+    const char *line;
+    size_t lineLength;
+    while (NextLineSpan(&scan, &line, &lineLength)) {
+        size_t shown = ShownLineLength(line, lineLength);
+        const char *tab = (const char *)memchr(line, '\t', shown);
         if (!tab)
             continue;
-        *tab = '\0';
-        char stored[LIST_LINE_SIZE];
-        KeepDigits(tab + 1, stored, sizeof stored);
-        if (compare(number, stored) == 0) {
-            if (name)
-                CopyText(name, nameSize, line);
+        const char *rest = tab + 1;
+        size_t restLength = (size_t)(line + shown - rest);
+        bool equal;
+        if (digitsOnly) {
+            equal = DigitsEqual(rest, restLength, number);
+        } else {
+            char text[LIST_LINE_SIZE], stored[LIST_LINE_SIZE];
+            memcpy(text, rest, restLength);
+            text[restLength] = '\0';
+            KeepDigits(text, stored, sizeof stored);
+            equal = compare(number, stored) == 0;
+        }
+        if (equal) {
+            if (name && nameSize > 0) {
+                size_t count = (size_t)(tab - line) < nameSize - 1 ? (size_t)(tab - line) : nameSize - 1;
+                memcpy(name, line, count);
+                name[count] = '\0';
+            }
             return 1;
         }
     }

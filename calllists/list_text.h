@@ -26,6 +26,13 @@ struct ListScan {
 
 void BeginListScan(ListScan *scan, const char *block, size_t length);
 
+/* Points line at the next line in the block and sets its length (without the CR LF). Returns 1
+   for a line, 0 when no complete line is left. */
+int NextLineSpan(ListScan *scan, const char **line, size_t *length);
+
+/* How much of a line of length bytes the lists look at: its first 255 bytes, up to a NUL. */
+size_t ShownLineLength(const char *line, size_t length);
+
 /* Zero-fills line (lineSize bytes) and copies the next line into it, cut to lineSize - 1 bytes.
    Returns 1 for a line, 0 when no complete line is left. */
 int NextListLine(ListScan *scan, char *line, size_t lineSize);
@@ -37,8 +44,9 @@ typedef int (*NumberCompare)(const char *left, const char *right);
 int CompareTextNoCase(const char *left, const char *right);
 
 /* Looks number up in a phone book held in block: each line's name is its text before the first
-   TAB, its stored number the digits of everything after that TAB. The first line whose stored
-   number equals number (compare, or CompareTextNoCase when null) wins: its name is copied into
+   TAB, its stored number the digits of everything after that TAB, both within the line's shown
+   length. The first line whose stored number equals number (compare, or CompareTextNoCase when
+   null; a number of digits only is compared byte by byte, which both give for it) wins: its name is copied into
    name (nameSize bytes; name may be null) and 1 is returned; otherwise 0. */
 int FindPhoneBookName(const char *block, size_t length, const char *number, char *name,
                       size_t nameSize, NumberCompare compare = nullptr);

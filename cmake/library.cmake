@@ -16,6 +16,8 @@ set(LIBRARY_SOURCES
   calllists/list_dialog.cpp
   calllists/list_dialog_draw.cpp
   calllists/list_dialog_tools.cpp
+  calllists/list_dialog_rows.cpp
+  calllists/list_dialog_files.cpp
   calllists/entry_editor.cpp
 
   config/run_at_logon.cpp

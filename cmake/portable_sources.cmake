@@ -7,6 +7,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/engine/caller_id.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_text.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_entry.cpp
+  ${CMAKE_SOURCE_DIR}/calllists/list_rows.cpp
   ${CMAKE_SOURCE_DIR}/calllists/call_log_record.cpp
   ${CMAKE_SOURCE_DIR}/shell/language_table.cpp
 )

@@ -14,7 +14,7 @@
 
 #include "call_log_record.h"
 #include "caller_id.h"
-#include "list_entry.h"
+#include "list_rows.h"
 #include "list_text.h"
 
 #define FUZZ_REQUIRE(condition)                                                    \
@@ -57,57 +57,59 @@ inline void CheckCallerId(const uint8_t *data, size_t size)
     }
 }
 
-/* Field blocks: at most 100 bytes, no separator, no filled slot after an unfilled one. */
-inline void RequireFields(char **fields, int fieldCount)
+/* Lines cut into entries: fields within the shown part of the line, at most 100 bytes, without a
+   separator, no field after a missing one; comparisons antisymmetric; the rows of the block,
+   saved and taken in again, add nothing. */
+inline void RequireFields(const char *line, const ListEntry &entry, int fieldCount)
 {
-    int firstNull = fieldCount;
+    int firstMissing = fieldCount;
     for (int slot = 0; slot < fieldCount; ++slot) {
-        if (!fields[slot]) {
-            if (firstNull == fieldCount)
-                firstNull = slot;
+        char text[LIST_FIELD_SIZE];
+        if (!CopyEntryField(line, &entry, slot, text)) {
+            firstMissing = slot < firstMissing ? slot : firstMissing;
             continue;
         }
-        FUZZ_REQUIRE(slot < firstNull);
-        size_t length = strnlen(fields[slot], LIST_FIELD_SIZE);
-        FUZZ_REQUIRE(length < LIST_FIELD_SIZE);
-        FUZZ_REQUIRE(!memchr(fields[slot], '\t', length) && !memchr(fields[slot], '\r', length));
+        FUZZ_REQUIRE(slot < firstMissing);
+        FUZZ_REQUIRE(entry.size[slot] <= LIST_FIELD_SIZE - 1);
+        FUZZ_REQUIRE(entry.start[slot] + entry.size[slot] <= entry.length);
+        FUZZ_REQUIRE(!memchr(text, '\t', entry.size[slot]) && !memchr(text, '\r', entry.size[slot]));
     }
-    FUZZ_REQUIRE(firstNull >= 1);
 }
 
-/* One list line: every line of the input as a file is split both ways and compared. */
 inline void CheckListLine(const uint8_t *data, size_t size)
 {
     std::vector<char> block(data, data + size);
     ListScan scan;
     BeginListScan(&scan, block.data(), block.size());
-    char line[LIST_LINE_SIZE];
-    PhoneBookEntry previousBook = {};
-    CallLogEntry previousLog = {};
-    size_t lines = 0;
-    while (NextListLine(&scan, line, sizeof line)) {
+    const char *line, *previousLine = "";
+    size_t length, lines = 0;
+    ListEntry previous = {};
+    while (NextLineSpan(&scan, &line, &length)) {
         FUZZ_REQUIRE(++lines <= size / 2);
-        FUZZ_REQUIRE(line[LIST_LINE_SIZE - 1] == '\0');
-        PhoneBookEntry book = {};
-        CallLogEntry log = {};
-        FUZZ_REQUIRE(SplitListLine(line, &book) == 1);
-        FUZZ_REQUIRE(SplitListLine(line, &log) == 1);
-        RequireFields(book.fields, PHONE_BOOK_FIELDS);
-        RequireFields(log.fields, CALL_LOG_FIELDS);
+        ListEntry book = {}, log = {};
+        SplitListLine(line, length, PHONE_BOOK_FIELDS, &book);
+        SplitListLine(line, length, CALL_LOG_FIELDS, &log);
+        RequireFields(line, book, PHONE_BOOK_FIELDS);
+        RequireFields(line, log, CALL_LOG_FIELDS);
         for (int column = -1; column <= CALL_LOG_FIELDS; ++column) {
-            int forward = CompareEntries(&book, &previousBook, column);
-            int backward = CompareEntries(&previousBook, &book, column);
+            int forward = CompareEntries(line, &log, previousLine, &previous, CALL_LOG_FIELDS, column);
+            int backward = CompareEntries(previousLine, &previous, line, &log, CALL_LOG_FIELDS, column);
             FUZZ_REQUIRE((forward < 0) == (backward > 0) && (forward == 0) == (backward == 0));
-            CompareEntries(&log, &previousLog, column);
         }
-        OutcomeFromField(log.fields[FIELD_OUTCOME]);
-        FreeListFields(previousBook.fields, PHONE_BOOK_FIELDS);
-        FreeListFields(previousLog.fields, CALL_LOG_FIELDS);
-        previousBook = book;
-        previousLog = log;
+        char outcome[LIST_FIELD_SIZE];
+        OutcomeFromField(CopyEntryField(line, &log, FIELD_OUTCOME, outcome) ? outcome : nullptr);
+        previous = log;
+        previousLine = line;
     }
-    FreeListFields(previousBook.fields, PHONE_BOOK_FIELDS);
-    FreeListFields(previousLog.fields, CALL_LOG_FIELDS);
+    ListRows rows;
+    char *copy = (char *)malloc(size > 0 ? size : 1);
+    memcpy(copy, data, size);
+    OpenListRows(&rows, CALL_LOG_FIELDS, FIELD_TIME, copy, size);
+    std::string saved = FormatListRows(&rows);
+    FUZZ_REQUIRE(TakeNewLines(&rows, (const char *)data, size) == 0);
+    KnowSavedText(&rows, saved);
+    FUZZ_REQUIRE(TakeNewLines(&rows, saved.data(), saved.size()) == 0);
+    CloseListRows(&rows);
 }
 
 /* Phone book: the input up to its first LF is the sought number, the rest the file. A line the

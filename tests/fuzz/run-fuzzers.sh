@@ -10,7 +10,7 @@ seconds=${FUZZ_SECONDS:-30}
 cxx=${FUZZ_CXX:-clang++}
 targets=(caller_id list_line phone_book)
 sources=(engine/caller_id.cpp engine/bounded_text.cpp calllists/list_text.cpp
-         calllists/list_entry.cpp calllists/call_log_record.cpp)
+         calllists/list_entry.cpp calllists/list_rows.cpp calllists/call_log_record.cpp)
 flags=(-std=c++17 -g -O1 -Wall -Wextra -Werror -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=all -Iengine -Icalllists)
 mkdir -p "$out"

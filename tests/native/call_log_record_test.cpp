@@ -26,15 +26,18 @@ TEST(CallLogRecord, RecordReadsBackAsAFourFieldLogEntry)
     ComposeCallLogRecord(record, sizeof record, "A\tB", "0\t1", &TIME, OUTCOME_IGNORED);
     ListScan scan;
     BeginListScan(&scan, record, strlen(record));
-    char line[LIST_LINE_SIZE];
-    ASSERT_EQ(1, NextListLine(&scan, line, sizeof line));
-    CallLogEntry entry = {};
-    SplitListLine(line, &entry);
-    EXPECT_STREQ("A B", entry.fields[FIELD_NAME]);
-    EXPECT_STREQ("0 1", entry.fields[FIELD_NUMBER]);
-    EXPECT_STREQ("2024-03-09 07:05:30", entry.fields[FIELD_TIME]);
-    EXPECT_EQ(OUTCOME_IGNORED, OutcomeFromField(entry.fields[FIELD_OUTCOME]));
-    FreeListFields(entry.fields, CALL_LOG_FIELDS);
+    const char *line;
+    size_t length;
+    ASSERT_EQ(1, NextLineSpan(&scan, &line, &length));
+    ListEntry entry = {};
+    SplitListLine(line, length, CALL_LOG_FIELDS, &entry);
+    char fields[CALL_LOG_FIELDS][LIST_FIELD_SIZE];
+    for (int slot = 0; slot < CALL_LOG_FIELDS; ++slot)
+        CopyEntryField(line, &entry, slot, fields[slot]);
+    EXPECT_STREQ("A B", fields[FIELD_NAME]);
+    EXPECT_STREQ("0 1", fields[FIELD_NUMBER]);
+    EXPECT_STREQ("2024-03-09 07:05:30", fields[FIELD_TIME]);
+    EXPECT_EQ(OUTCOME_IGNORED, OutcomeFromField(fields[FIELD_OUTCOME]));
 }
 
 TEST(CallLogRecord, LongNameAndNumberAreCutToTheLineLimit)

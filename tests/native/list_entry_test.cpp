@@ -1,132 +1,143 @@
+/* List entries and the rows of an open list: cutting lines into fields, ordering, taking in the
+   lines a file gained, and the text a save writes. */
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <string.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "list_entry.h"
+#include "list_rows.h"
 
 namespace {
 
 const char *const NUL_FIELD = "(null)";
-
-std::vector<std::string> Split(const char *line, int fieldCount)
-{
-    char *fields[CALL_LOG_FIELDS] = {};
-    EXPECT_EQ(1, SplitListFields(line, fields, fieldCount));
-    std::vector<std::string> texts;
-    for (int slot = 0; slot < fieldCount; ++slot)
-        texts.push_back(fields[slot] ? fields[slot] : NUL_FIELD);
-    FreeListFields(fields, fieldCount);
-    return texts;
-}
-
 typedef std::vector<std::string> Fields;
 
-TEST(SplitListLine, PhoneBookLinesGiveTwoFields)
-{
-    EXPECT_EQ((Fields{"Ann", NUL_FIELD}), Split("Ann", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"Ann", "0123"}), Split("Ann\t0123", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"Ann", "0123"}), Split("Ann\t0123\tx", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"Ann", ""}), Split("Ann\t", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"", NUL_FIELD}), Split("", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"", "0123"}), Split("\t0123", PHONE_BOOK_FIELDS));
-}
+struct Split {
+    Fields fields;
+    bool cut;
+};
 
-TEST(SplitListLine, CarriageReturnSeparatesLikeATab)
+Split SplitLine(const std::string &line, int fieldCount)
 {
-    EXPECT_EQ((Fields{"Ann", "0123"}), Split("Ann\r0123", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"Ann", ""}), Split("Ann\r", PHONE_BOOK_FIELDS));
-    EXPECT_EQ((Fields{"A\nB", "1"}), Split("A\nB\t1", PHONE_BOOK_FIELDS));
-}
-
-TEST(SplitListLine, LogLinesGiveFourFields)
-{
-    EXPECT_EQ((Fields{"Bob", "0555", "x", "2"}), Split("Bob\t0555\tx\t2", CALL_LOG_FIELDS));
-    EXPECT_EQ((Fields{"Bob", "0555", "x", "2"}), Split("Bob\t0555\tx\t2\tmore", CALL_LOG_FIELDS));
-    EXPECT_EQ((Fields{"Bob", "0555", NUL_FIELD, NUL_FIELD}), Split("Bob\t0555", CALL_LOG_FIELDS));
-    EXPECT_EQ((Fields{"", "", "", ""}), Split("\t\t\t", CALL_LOG_FIELDS));
-}
-
-TEST(SplitListLine, LongFieldsAreCutToOneHundredBytes)
-{
-    std::string line = std::string(150, 'a') + "\t" + std::string(101, 'b') + "\t" + std::string(300, 'c');
-    Fields fields = Split(line.c_str(), CALL_LOG_FIELDS);
-    EXPECT_EQ(std::string(100, 'a'), fields[0]);
-    EXPECT_EQ(std::string(100, 'b'), fields[1]);
-    EXPECT_EQ(std::string(100, 'c'), fields[2]);
-    EXPECT_EQ(NUL_FIELD, fields[3]);
-}
-
-TEST(SplitListLine, FillsTypedEntriesThatFreeWithTheirFields)
-{
-    PhoneBookEntry *book = NewPhoneBookEntry();
-    ASSERT_NE(nullptr, book);
-    EXPECT_EQ(1, SplitListLine("Ann\t0123", book));
-    EXPECT_STREQ("0123", book->fields[FIELD_NUMBER]);
-    FreeListEntry(book);
-    CallLogEntry *log = NewCallLogEntry();
-    ASSERT_NE(nullptr, log);
-    EXPECT_EQ(1, SplitListLine("Bob\t0555\t2024-01-02 03:04:05\t3", log));
-    EXPECT_STREQ("2024-01-02 03:04:05", log->fields[FIELD_TIME]);
-    EXPECT_STREQ("3", log->fields[FIELD_OUTCOME]);
-    FreeListEntry(log);
-    FreeListEntry((PhoneBookEntry *)nullptr);
-    FreeListEntry((CallLogEntry *)nullptr);
-}
-
-PhoneBookEntry Book(char *name, char *number)
-{
-    PhoneBookEntry entry = {{name, number}};
-    return entry;
-}
-
-TEST(CompareEntries, ComparesBytesUnsignedShorterPrefixFirst)
-{
-    char ann[] = "Ann", anna[] = "Anna", bob[] = "bob", upper[] = "Bob", high[] = "\xe4x", empty[] = "";
-    PhoneBookEntry a = Book(ann, nullptr), aa = Book(anna, nullptr), b = Book(bob, nullptr);
-    PhoneBookEntry B = Book(upper, nullptr), h = Book(high, nullptr), e = Book(empty, nullptr);
-    EXPECT_LT(CompareEntries(&a, &aa, 0), 0);
-    EXPECT_GT(CompareEntries(&aa, &a, 0), 0);
-    EXPECT_EQ(0, CompareEntries(&a, &a, 0));
-    EXPECT_LT(CompareEntries(&B, &b, 0), 0);  /* case-sensitive: 'B' sorts before 'b' */
-    EXPECT_LT(CompareEntries(&b, &h, 0), 0);  /* 0xE4 is above every ASCII byte */
-    EXPECT_LT(CompareEntries(&e, &a, 0), 0);
-}
-
-TEST(CompareEntries, NullFieldIsEmptyAndMissingColumnIsEqual)
-{
-    char ann[] = "Ann", empty[] = "", n1[] = "1", n2[] = "2";
-    PhoneBookEntry withNull = Book(ann, nullptr), withEmpty = Book(ann, empty);
-    PhoneBookEntry one = Book(ann, n1), two = Book(ann, n2);
-    EXPECT_EQ(0, CompareEntries(&withNull, &withEmpty, 1));
-    EXPECT_LT(CompareEntries(&withNull, &one, 1), 0);
-    EXPECT_LT(CompareEntries(&one, &two, 1), 0);
-    EXPECT_EQ(0, CompareEntries(&one, &two, 2));
-    EXPECT_EQ(0, CompareEntries(&one, &two, -1));
-    EXPECT_LT(CompareEntries((PhoneBookEntry *)nullptr, &withEmpty, 0), 0);  /* no entry: all empty */
-}
-
-TEST(CompareEntries, SortsALogByItsTimeColumn)
-{
-    const char *lines[] = {"C\t3\t2024-05-01 10:00:00\t1", "A\t1\t2023-12-31 23:59:59\t2",
-                           "B\t2\t2024-05-01 09:59:59\t0", "D\t4\t\t3"};
-    std::vector<CallLogEntry *> entries;
-    for (const char *line : lines) {
-        entries.push_back(NewCallLogEntry());
-        SplitListLine(line, entries.back());
+    ListEntry entry = {};
+    SplitListLine(line.data(), line.size(), fieldCount, &entry);
+    Split split = {{}, (entry.marks & ENTRY_CUT) != 0};
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        char text[LIST_FIELD_SIZE];
+        split.fields.push_back(CopyEntryField(line.data(), &entry, slot, text) ? text : NUL_FIELD);
     }
-    std::sort(entries.begin(), entries.end(), [](const CallLogEntry *x, const CallLogEntry *y) {
-        return CompareEntries(x, y, FIELD_TIME) < 0;
-    });
-    std::string order;
-    for (CallLogEntry *entry : entries) {
-        order += entry->fields[FIELD_NAME];
-        FreeListEntry(entry);
+    return split;
+}
+
+Fields Book(const std::string &line) { return SplitLine(line, PHONE_BOOK_FIELDS).fields; }
+Fields Log(const std::string &line) { return SplitLine(line, CALL_LOG_FIELDS).fields; }
+
+TEST(SplitListLine, FieldsEndAtATabOrACarriageReturnAndTheRestIsIgnored)
+{
+    EXPECT_EQ((Fields{"Ann", NUL_FIELD}), Book("Ann"));
+    EXPECT_EQ((Fields{"Ann", "0123"}), Book("Ann\t0123"));
+    EXPECT_EQ((Fields{"Ann", "0123"}), Book("Ann\t0123\tx"));
+    EXPECT_EQ((Fields{"Ann", ""}), Book("Ann\t"));
+    EXPECT_EQ((Fields{"", NUL_FIELD}), Book(""));
+    EXPECT_EQ((Fields{"", "0123"}), Book("\t0123"));
+    EXPECT_EQ((Fields{"Ann", "0123"}), Book("Ann\r0123"));
+    EXPECT_EQ((Fields{"A\nB", "1"}), Book("A\nB\t1"));
+    EXPECT_EQ((Fields{"Bob", "0555", "x", "2"}), Log("Bob\t0555\tx\t2\tmore"));
+    EXPECT_EQ((Fields{"Bob", "0555", NUL_FIELD, NUL_FIELD}), Log("Bob\t0555"));
+    EXPECT_EQ((Fields{"", "", "", ""}), Log("\t\t\t"));
+    EXPECT_FALSE(SplitLine("Ann\t0123\tx", PHONE_BOOK_FIELDS).cut);
+}
+
+TEST(SplitListLine, WhatIsNotShownMarksTheLineAsCut)
+{
+    Split fields = SplitLine(std::string(150, 'a') + "\t" + std::string(101, 'b') + "\tc", CALL_LOG_FIELDS);
+    EXPECT_EQ((Fields{std::string(100, 'a'), std::string(100, 'b'), "c", NUL_FIELD}), fields.fields);
+    EXPECT_TRUE(fields.cut);
+    /* Only the first 255 bytes count: the outcome after them is not shown. */
+    Split longLine = SplitLine("Eve\t1\t" + std::string(260, 'x') + "\t2", CALL_LOG_FIELDS);
+    EXPECT_EQ(NUL_FIELD, longLine.fields[3]);
+    EXPECT_TRUE(longLine.cut);
+    Split nul = SplitLine(std::string("A\0B\t1", 5), PHONE_BOOK_FIELDS);
+    EXPECT_EQ((Fields{"A", NUL_FIELD}), nul.fields);
+    EXPECT_TRUE(nul.cut);
+}
+
+/* Rows opened from a copy of text; "name|..." of column 0 in display order. */
+struct Rows {
+    ListRows rows;
+    Rows(const std::string &text, int fieldCount, int sortColumn)
+    {
+        char *block = text.empty() ? nullptr : (char *)malloc(text.size());
+        if (block)
+            memcpy(block, text.data(), text.size());
+        OpenListRows(&rows, fieldCount, sortColumn, block, text.size());
     }
-    EXPECT_EQ("DABC", order);
+    ~Rows() { CloseListRows(&rows); }
+    std::string Column(int column)
+    {
+        std::string joined;
+        for (size_t index = 0; index < rows.entries.size(); ++index) {
+            EntryTexts texts;
+            GetEntryTexts(&rows, index, &texts);
+            joined += (index ? "|" : "") + std::string(texts.text[column]);
+        }
+        return joined;
+    }
+    size_t Take(const std::string &file) { return TakeNewLines(&rows, file.data(), file.size()); }
+};
+
+TEST(ListRows, OpenSortsByTheColumnAsUnsignedBytesAndSkipsEmptyAndUnendedLines)
+{
+    Rows book("bob\t2\r\nAnn\t1\tthird\r\n\r\nAnna\r\n\xe4x\t9\r\nBob\t3\r\nlast", PHONE_BOOK_FIELDS, FIELD_NAME);
+    EXPECT_EQ("Ann|Anna|Bob|bob|\xe4x", book.Column(0));
+    EXPECT_EQ("Ann\t1\r\nAnna\t\r\nBob\t3\r\nbob\t2\r\n\xe4x\t9\r\n", FormatListRows(&book.rows));
+    book.rows.sortColumn = FIELD_NUMBER;  /* a missing number is empty; equal texts keep their order */
+    SortListRows(&book.rows);
+    EXPECT_EQ("Anna|Ann|bob|Bob|\xe4x", book.Column(0));
+    book.rows.sortColumn = 5;
+    SortListRows(&book.rows);
+    EXPECT_EQ("Anna|Ann|bob|Bob|\xe4x", book.Column(0));
+    Rows log("C\t3\t2024-05-01 10:00:00\t1\r\nA\t1\t2023-12-31 23:59:59\t2\r\nD\t4\t\t3\r\n", CALL_LOG_FIELDS, FIELD_TIME);
+    EXPECT_EQ("D|A|C", log.Column(0));
+}
+
+TEST(ListRows, LinesAppendedToTheFileAreTakenInOnceInTheirSortedPlaces)
+{
+    const std::string file = "Bob\t2\r\nZed\t9\r\nCut";
+    Rows book(file, PHONE_BOOK_FIELDS, FIELD_NAME);
+    EXPECT_EQ(0u, book.Take(file));
+    EXPECT_EQ(1u, book.Take(file + "ty\t5\r\nAnn\t1"));  /* the unended line, now ended */
+    EXPECT_EQ(1u, book.Take(file + "ty\t5\r\nAnn\t1\r\n\r\n"));
+    EXPECT_EQ("Ann|Bob|Cutty|Zed", book.Column(0));
+    size_t index = AddListLine(&book.rows, "Al\t0", 4);
+    EXPECT_EQ(0u, index);
+    ReplaceListLine(&book.rows, 2, "Bea\t22", 6);
+    book.rows.entries[3].marks |= ENTRY_SELECTED;
+    RemoveSelectedEntries(&book.rows);
+    std::string saved = FormatListRows(&book.rows);
+    EXPECT_EQ("Al\t0\r\nAnn\t1\r\nBea\t22\r\nZed\t9\r\n", saved);
+    KnowSavedText(&book.rows, saved);
+    EXPECT_EQ(1u, book.Take(saved + "Eve\t7\r\n"));
+    EXPECT_EQ("Al|Ann|Bea|Eve|Zed", book.Column(0));
+}
+
+TEST(ListRows, AFileRewrittenElsewhereBringsInOnlyTheLinesTheListDoesNotHold)
+{
+    const std::string longLine = "Eve\t1\t" + std::string(300, 'x') + "\t2";
+    Rows log("A\t1\t1\t0\r\n" + longLine + "\r\n", CALL_LOG_FIELDS, FIELD_TIME);
+    EXPECT_EQ(2u, log.Take("B\t2\t2\t3\r\n" + longLine + "\r\nA\t1\t1\t0\r\nA\t1\t1\t0\r\n"));
+    EXPECT_EQ("A|A|B|Eve", log.Column(0));
+    /* The line over the limit is written back whole. */
+    EXPECT_EQ("A\t1\t1\t0\r\nA\t1\t1\t0\r\nB\t2\t2\t3\r\n" + longLine + "\r\n", FormatListRows(&log.rows));
+    Rows many("", PHONE_BOOK_FIELDS, FIELD_NAME);
+    std::string file;
+    for (int line = 99; line >= 0; --line)
+        file += "N" + std::to_string(100 + line) + "\t1\r\n";
+    EXPECT_EQ(100u, many.Take(file));
+    EXPECT_EQ(0u, many.Column(0).find("N100|N101|"));
 }
 
 }  // namespace

@@ -152,8 +152,11 @@ TEST(FindPhoneBookName, ComparesWithTheGivenFunctionAndCopiesTheNameBounded)
     EXPECT_EQ(1, FindPhoneBookName(block.data(), block.size(), "0123", name, sizeof name));
     EXPECT_STREQ("Ann", name);
     EXPECT_EQ(1, FindPhoneBookName(block.data(), block.size(), "0123", nullptr, 0));
+    /* A number of other bytes than digits goes to the comparison function. */
     auto never = [](const char *, const char *) { return 1; };
-    EXPECT_EQ(0, FindPhoneBookName(block.data(), block.size(), "0123", name, sizeof name, never));
+    auto always = [](const char *, const char *) { return 0; };
+    EXPECT_EQ(0, FindPhoneBookName(block.data(), block.size(), "0123 ", name, sizeof name, never));
+    EXPECT_EQ(1, FindPhoneBookName(block.data(), block.size(), "x", name, sizeof name, always));
 }
 
 TEST(CompareTextNoCase, IgnoresAsciiCaseAndOrdersBytes)

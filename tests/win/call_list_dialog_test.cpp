@@ -242,6 +242,13 @@ protected:
             return true;
         });
     }
+    /* Runs the messages posted to the dialog, as its modal loop would. */
+    void Pump(HWND dialog)
+    {
+        MSG message;
+        while (PeekMessageA(&message, dialog, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
     /* Runs command on the phone book while the editor does its part. */
     void WithEditor(HWND dialog, int command, std::function<void(HWND)> fill, int button = IDOK)
     {
@@ -609,4 +616,113 @@ TEST_F(CallListDialog, EditAndDoubleClickChangeTheSelectedEntryAndResort)
         Command(dialog, SAVE);
     });
     EXPECT_EQ("Bea\t0222\r\nCid\t0333\r\nAnn\t0999\r\n", PhoneBook());
+}
+
+TEST_F(CallListDialog, LinesTheEngineAppendsWhileAListIsOpenAreShownAndSaved)
+{
+    WriteFileBytes(ProductPath("callerid.fic"), "Zed\t0999\r\n");
+    const std::string cid = "Cid\t0666\t2020-01-01 08:00:00\t1\r\n", dan = "Dan\t0777\t2030-01-01 08:00:00\t2\r\n";
+    WriteFileBytes(ProductPath("incoming.log"), cid + dan);
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    MessageBoxAnswerer answerer(IDYES);
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
+            Type(editor, NAME_EDIT, "Bob");
+            Type(editor, NUMBER_EDIT, "0222");
+        });
+        CallWaits();  /* the engine adds Ann to the phone book */
+        Pump(dialog);
+        EXPECT_EQ("Ann|0123456;Bob|0222;Zed|0999", Rows());
+        Command(dialog, SAVE);
+    });
+    EXPECT_EQ("Ann\t0123456\r\nBob\t0222\r\nZed\t0999\r\n", PhoneBook());
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        Select(0);
+        Command(dialog, DELETE_ENTRIES);
+        Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);  /* the engine logs Ann's call */
+        Pump(dialog);
+        EXPECT_EQ("Ann;Dan", Column(0));  /* between the two by its time */
+        Command(dialog, SAVE);
+    });
+    std::string log = CallLog();
+    EXPECT_EQ(0u, log.find("Ann\t0123456\t"));
+    EXPECT_EQ(dan, log.substr(log.find("\r\n") + 2));
+}
+
+TEST_F(CallListDialog, AListThatCannotBeReadIsToldAndNeverSavedOver)
+{
+    const std::string book = "Ann\t0111\r\nBob\t0222\r\nZed\t0999\r\n";
+    WriteFileBytes(ProductPath("callerid.fic"), book);
+    CreateDirectoryA(ProductPath("incoming.log").c_str(), NULL);
+    HANDLE lock = CreateFileA(ProductPath("callerid.fic").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
+            Type(editor, NAME_EDIT, "Al");
+            Type(editor, NUMBER_EDIT, "0");
+        });
+        Command(dialog, SAVE);
+        Command(dialog, IDCMD_EXIT);  /* still asks; Yes saves, which fails again: it stays open */
+        EXPECT_FALSE(Ended(dialog));
+    });
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) { Command(dialog, SAVE); });
+    CloseHandle(lock);
+    EXPECT_EQ(book, PhoneBook());
+    EXPECT_EQ(FILE_ATTRIBUTE_DIRECTORY, GetFileAttributesA(ProductPath("incoming.log").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    RemoveDirectoryA(ProductPath("incoming.log").c_str());
+    /* At the start, at Save and at Close's save of each list: the file and the system's reason. */
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(6u, seen.size());
+    EXPECT_EQ(String(10034), seen[2].text);
+    for (int box : {0, 1, 3, 4, 5}) {
+        bool log = box >= 4;
+        EXPECT_EQ(log ? String(IDCMD_CALL_LOG) : "Phone book", seen[box].caption);
+        EXPECT_EQ(0u, seen[box].text.find(ProductPath(log ? "incoming.log" : "callerid.fic") + "\r\n\r\n")) << box;
+        EXPECT_LT(ProductPath("incoming.log").size() + 6, seen[box].text.size()) << box;
+    }
+}
+
+TEST_F(CallListDialog, ASaveStoppedBeforeTheReplacementKeepsTheFileAndTheChanges)
+{
+    const std::string book = "Ann\t0111\r\nBob\t0222\r\n";
+    WriteFileBytes(ProductPath("callerid.fic"), book);
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
+        Command(dialog, DELETE_ENTRIES);
+        /* A file in the way: the list file held open by a program that does not let it go. */
+        HANDLE holder = CreateFileA(ProductPath("callerid.fic").c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+        Command(dialog, SAVE);
+        CloseHandle(holder);
+        EXPECT_EQ(book, PhoneBook());
+        answerer.SetButton(IDNO);
+        Command(dialog, IDCMD_EXIT);
+        EXPECT_TRUE(Ended(dialog));
+    });
+    std::vector<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_EQ(3u, seen.size());
+    EXPECT_EQ(0u, seen[1].text.find(ProductPath("callerid.fic")));
+    EXPECT_EQ(String(10034), seen[2].text);
+    EXPECT_EQ(book, PhoneBook());
+    WIN32_FIND_DATAA found;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(ProductPath("*.tmp").c_str(), &found));
+}
+
+TEST_F(CallListDialog, ALineOverTheLimitIsShownCutAndSavedWhole)
+{
+    const std::string longLine = "Eve\t0555\t" + std::string(280, 'x') + "\t2\r\n";
+    WriteFileBytes(ProductPath("incoming.log"), "Ann\t0111\t2020\t1\r\n" + longLine);
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
+        EXPECT_EQ("Ann|0111|2020|1;Eve|0555|" + std::string(100, 'x') + "|", Rows());
+        Select(0);
+        Command(dialog, DELETE_ENTRIES);
+        Command(dialog, SAVE);
+    });
+    EXPECT_EQ(longLine, CallLog());
 }

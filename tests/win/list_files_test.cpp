@@ -1,15 +1,12 @@
 /* The call-list files as the engine and the list dialogs use them: phone book lookup and
-   addition, the log append, and loading and saving a list control, with damaged and locked files. */
+   addition, the log append, whole-file reads and safe replacement, with damaged and locked files. */
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "bounded_text.h"
-#include "list_entry.h"
 #include "list_files.h"
 #include "module_folder.h"
 #include "module_state.h"
@@ -25,14 +22,7 @@ protected:
         CopyText(phoneBookPath, MAX_PATH, Book().c_str());
         CopyText(callLogPath, MAX_PATH, Log().c_str());
     }
-    void TearDown() override
-    {
-        if (list.control)
-            ReleaseListEntries(&list);
-        if (parent)
-            DestroyWindow(parent);
-        ResetProductFolder();
-    }
+    void TearDown() override { ResetProductFolder(); }
     std::string Book() { return ProductPath("callerid.fic"); }
     std::string Log() { return ProductPath("incoming.log"); }
 
@@ -44,34 +34,6 @@ protected:
         CopyText(sought, sizeof sought, number.c_str());
         return LookupCallerName(name, sought) ? name : "<none>";
     }
-
-    void MakeList(int fieldCount)
-    {
-        InitCommonControls();
-        parent = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 400, 300, NULL, NULL, NULL, NULL);
-        list.control = CreateWindowA(WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent, NULL, NULL, NULL);
-        list.fieldCount = fieldCount;
-        list.sortColumn = -1;
-        list.modified = 1;
-    }
-    /* Column column of every item, in display order, joined by "|". */
-    std::string Column(int column)
-    {
-        std::string joined;
-        int count = ListView_GetItemCount(list.control);
-        for (int index = 0; index < count; ++index) {
-            LVITEMA item = {};
-            item.mask = LVIF_PARAM;
-            item.iItem = index;
-            ListView_GetItem(list.control, &item);
-            char **fields = (char **)item.lParam;
-            joined += (index ? "|" : "") + std::string(FieldText(fields[column]));
-        }
-        return joined;
-    }
-
-    HWND parent = NULL;
-    CallList list = {};
 };
 
 TEST_F(ListFiles, OnlyTheStoredNumbersDigitsCountAndTheFirstLineWins)
@@ -147,39 +109,50 @@ TEST_F(ListFiles, LogRecordsAreAppendedAndTheRecordEmptied)
     EXPECT_EQ("Ann\t0123\t2024-01-02 03:04:05\t2\r\nBob\t555\t2024-01-02 03:05:00\t3\r\n", ReadFileBytes(Log()));
 }
 
-TEST_F(ListFiles, APhoneBookLoadsSortedByNameAndSavesInDisplayOrder)
+TEST_F(ListFiles, AnAdditionAfterAMissSeesTheBookAsItIsThen)
 {
-    WriteFileBytes(Book(), "bob\t2\r\nAnn\t1\tthird\r\n\r\nCy\r\n" + std::string(150, 'L') + "\t9\r\nlast");
-    MakeList(PHONE_BOOK_FIELDS);
-    LoadListFile(&list, Book().c_str());
-    EXPECT_EQ(0, list.sortColumn);
-    EXPECT_EQ("Ann|Cy|" + std::string(100, 'L') + "|bob", Column(0));
-    EXPECT_EQ("1||9|2", Column(1));
-
-    std::string saved = ProductPath("saved.fic");
-    SaveListFile(saved.c_str(), &list);
-    EXPECT_EQ(0, list.modified);
-    EXPECT_EQ("Ann\t1\r\nCy\t\r\n" + std::string(100, 'L') + "\t9\r\nbob\t2\r\n", ReadFileBytes(saved));
+    WriteFileBytes(Book(), "Ann\t111\r\n");
+    EXPECT_EQ("<none>", Lookup("222"));
+    WriteFileBytes(Book(), "Ann\t111\r\nBob\t222\r\n");  /* written by someone else meanwhile */
+    AddCallerIfNew("Bob again", "222");
+    EXPECT_EQ("Ann\t111\r\nBob\t222\r\n", ReadFileBytes(Book()));
 }
 
-TEST_F(ListFiles, ALogLoadsSortedByItsThirdField)
+TEST_F(ListFiles, ReadingTellsAMissingFileFromOneThatCannotBeRead)
 {
-    WriteFileBytes(Log(), "Bob\t555\t2024-02-01 10:00:00\t3\r\nAnn\t0123\t2023-12-31 23:59:59\t2\r\n");
-    MakeList(CALL_LOG_FIELDS);
-    LoadListFile(&list, Log().c_str());
-    EXPECT_EQ(2, list.sortColumn);
-    EXPECT_EQ("Ann|Bob", Column(0));
-    EXPECT_EQ("2|3", Column(3));
+    char *block = NULL;
+    size_t length = 1;
+    EXPECT_EQ(1, ReadListFile(Book().c_str(), &block, &length));
+    EXPECT_EQ(nullptr, block);
+    EXPECT_EQ(0u, length);
+    ASSERT_TRUE(CreateDirectoryA(Book().c_str(), NULL));
+    EXPECT_EQ(0, ReadListFile(Book().c_str(), &block, &length));
+    EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, GetLastError());
+    RemoveDirectoryA(Book().c_str());
 }
 
-TEST_F(ListFiles, MissingAndEmptyFilesGiveAnEmptyList)
+TEST_F(ListFiles, AReplacementIsWholeOrLeavesTheOldFileAndNoTemporaryFile)
 {
-    MakeList(PHONE_BOOK_FIELDS);
-    LoadListFile(&list, Book().c_str());
-    EXPECT_EQ(0, ListView_GetItemCount(list.control));
-    WriteFileBytes(Book(), "\r\n\r\n\r\n");
-    LoadListFile(&list, Book().c_str());
-    EXPECT_EQ(0, ListView_GetItemCount(list.control));
+    WriteFileBytes(Book(), "old\r\n");
+    ASSERT_EQ(1, ReplaceListFile(Book().c_str(), "new\r\n", 5));
+    EXPECT_EQ("new\r\n", ReadFileBytes(Book()));
+    /* In the way of the replacement: the file held open without leave to delete it, then a
+       read-only file. */
+    HANDLE holder = CreateFileA(Book().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
+                                0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    EXPECT_EQ(0, ReplaceListFile(Book().c_str(), "newer\r\n", 7));
+    EXPECT_NE(0u, GetLastError());
+    CloseHandle(holder);
+    SetFileAttributesA(Book().c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(0, ReplaceListFile(Book().c_str(), "newer\r\n", 7));
+    SetFileAttributesA(Book().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("new\r\n", ReadFileBytes(Book()));
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(ProductPath("*.tmp").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search);
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
 }
 
 }  // namespace
