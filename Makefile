@@ -5,7 +5,7 @@ CMAKE_WIN64 := cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x
 CMAKE_WIN32 := cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DMOH_BUILD_TESTS=OFF
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: deps native win32 win64 dist release test test-native test-wine fuzz bench demo clean
+.PHONY: deps native win32 win64 dist release test test-native test-wine test-install fuzz bench demo clean
 
 deps:
 	@tools/install-deps.sh
@@ -41,7 +41,11 @@ test-native: native
 test-wine: win64
 	tests/win/run-wine-tests.sh $(BUILD)/win64
 
-test: dist test-native test-wine
+test: release test-native test-wine test-install
+
+# The 64-bit installer under Wine: installed into a chosen folder, a call session from there, uninstalled.
+test-install: release
+	tests/win/install_test.sh $(BUILD)/win64 $(RELEASE)/pellora-$$(cat $(BUILD)/win64/version.txt)-win64.msi dist/win64
 
 # Each fuzz target runs FUZZ_SECONDS; crashing inputs are kept in tests/fuzz/regressions/.
 FUZZ_SECONDS ?= 30

@@ -19,8 +19,10 @@ from xml.sax.saxutils import quoteattr
 COMPANY = "Corvane Software"
 PRODUCT = "Pellora Modem on Hold"
 INSTALL_FOLDER = "Pellora"
-# Fixed names from which every GUID is derived, so that each file keeps its component across
-# versions and a new version replaces an old one of the same architecture.
+# Where the installer remembers the chosen folder, for a repair, an upgrade or the uninstall.
+REMEMBERED_KEY = "Software\\Corvane Software\\Pellora"
+# Fixed names from which every GUID is derived: each file keeps its component across versions, a
+# new version replaces an old one of the same architecture, and each version has one product code.
 NAMESPACE = uuid.uuid5(uuid.NAMESPACE_DNS, "pellora.corvane-software.invalid")
 
 
@@ -85,6 +87,22 @@ class Installer:
             lines.append("%s</Directory>" % indent)
         return lines
 
+    def remembered_folder(self, indent):
+        """INSTALLDIR is kept in the registry and read back, so that the uninstall finds the files in the
+        folder the user chose."""
+        key = 'Root="HKLM" Key=%s Name="InstallDir"' % quoteattr(REMEMBERED_KEY)
+        self.features["Core"].append("C_InstallDir")
+        return [
+            "%s<Component Id=\"C_InstallDir\" Guid=%s Win64=%s>" % (indent, quoteattr(guid(self.arch, "InstallDir")),
+                                                                   quoteattr(self.win64)),
+            "%s  <RegistryValue %s Type=\"string\" Value=\"[INSTALLDIR]\" KeyPath=\"yes\"/>" % (indent, key),
+            "%s</Component>" % indent,
+        ], [
+            '    <Property Id="INSTALLDIR">',
+            '      <RegistrySearch Id="RememberedInstallDir" %s Type="raw" Win64=%s/>' % (key, quoteattr(self.win64)),
+            "    </Property>",
+        ]
+
     def feature(self, name, title, description, indent, absent):
         lines = ["%s<Feature Id=%s Title=%s Description=%s Level=\"1\" Absent=%s%s>" % (
             indent, quoteattr(name), quoteattr(title), quoteattr(description), quoteattr(absent),
@@ -95,16 +113,20 @@ class Installer:
     def wxs(self, version):
         program_files = "ProgramFiles64Folder" if self.arch == "win64" else "ProgramFilesFolder"
         files = self.directory("", "Core", "            ")
+        remember, search = self.remembered_folder("            ")
+        files += remember
         lines = [
             '<?xml version="1.0" encoding="utf-8"?>',
             '<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">',
-            "  <Product Id=\"*\" Name=%s Manufacturer=%s Version=%s Language=\"1033\" Codepage=\"1252\" UpgradeCode=%s>" % (
-                quoteattr("%s (%s)" % (PRODUCT, "64-bit" if self.arch == "win64" else "32-bit")), quoteattr(COMPANY),
-                quoteattr(version), quoteattr(guid(self.arch, "upgrade"))),
+            "  <Product Id=%s Name=%s Manufacturer=%s Version=%s Language=\"1033\" Codepage=\"1252\" UpgradeCode=%s>" % (
+                quoteattr(guid(self.arch, "product", version)),
+                quoteattr("%s (%s)" % (PRODUCT, "64-bit" if self.arch == "win64" else "32-bit")),
+                quoteattr(COMPANY), quoteattr(version), quoteattr(guid(self.arch, "upgrade"))),
             "    <Package InstallerVersion=\"200\" Compressed=\"yes\" InstallScope=\"perMachine\" Manufacturer=%s Description=%s/>" % (
                 quoteattr(COMPANY), quoteattr(PRODUCT)),
             '    <Media Id="1" Cabinet="pellora.cab" EmbedCab="yes"/>',
             '    <MajorUpgrade DowngradeErrorMessage="A newer version of %s is already installed."/>' % PRODUCT,
+        ] + search + [
             '    <Directory Id="TARGETDIR" Name="SourceDir">',
             '      <Directory Id="%s">' % program_files,
             '        <Directory Id="CompanyFolder" Name=%s>' % quoteattr(COMPANY),
