@@ -7,8 +7,9 @@ wixl runs in MODULE_FOLDER: the sources are named relative to it. Every file of 
 installed into INSTALLDIR, by default "Corvane Software\\Pellora" under Program Files, which the
 user may change (INSTALLDIR=... on the msiexec command line).
 The module's own files form the feature "Core"; each language folder (one holding a mohrc.dll)
-is a feature of its own, named after the language its resource module reports. Nothing goes
-into the user's profile, so an uninstall leaves the settings, phone book and call log alone.
+is a feature of its own, named after the language its resource module reports; the company and
+product names come from the library's version resource. Nothing goes into the user's profile,
+so an uninstall leaves the settings, phone book and call log alone.
 """
 import os
 import re
@@ -16,8 +17,6 @@ import sys
 import uuid
 from xml.sax.saxutils import quoteattr
 
-COMPANY = "Corvane Software"
-PRODUCT = "Pellora Modem on Hold"
 INSTALL_FOLDER = "Pellora"
 # Where the installer remembers the chosen folder, for a repair, an upgrade or the uninstall.
 REMEMBERED_KEY = "Software\\Corvane Software\\Pellora"
@@ -34,11 +33,17 @@ def identifier(prefix, relative):
     return prefix + "_" + re.sub(r"[^A-Za-z0-9_]", "_", relative)
 
 
+def version_text(module, key):
+    """A text of the module's version resource (UTF-16 strings in the file), or None."""
+    with open(module, "rb") as binary:
+        text = binary.read().decode("utf-16-le", errors="replace")
+    found = re.search(key + r"\x00+([^\x00]+)", text)
+    return found.group(1) if found else None
+
+
 def language_name(resource_module):
     """The language in the resource module's description: "... resources (English)"."""
-    with open(resource_module, "rb") as module:
-        text = module.read().decode("utf-16-le", errors="replace")
-    found = re.search(r"FileDescription\x00+[^\x00]*\(([^)\x00]+)\)", text)
+    found = re.search(r"\(([^)]+)\)$", version_text(resource_module, "FileDescription") or "")
     return found.group(1) if found else None
 
 
@@ -111,6 +116,8 @@ class Installer:
         return lines
 
     def wxs(self, version):
+        company = version_text(os.path.join(self.root, "moh.dll"), "CompanyName")
+        product = version_text(os.path.join(self.root, "moh.dll"), "ProductName")
         program_files = "ProgramFiles64Folder" if self.arch == "win64" else "ProgramFilesFolder"
         files = self.directory("", "Core", "            ")
         remember, search = self.remembered_folder("            ")
@@ -120,16 +127,16 @@ class Installer:
             '<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">',
             "  <Product Id=%s Name=%s Manufacturer=%s Version=%s Language=\"1033\" Codepage=\"1252\" UpgradeCode=%s>" % (
                 quoteattr(guid(self.arch, "product", version)),
-                quoteattr("%s (%s)" % (PRODUCT, "64-bit" if self.arch == "win64" else "32-bit")),
-                quoteattr(COMPANY), quoteattr(version), quoteattr(guid(self.arch, "upgrade"))),
+                quoteattr("%s (%s)" % (product, "64-bit" if self.arch == "win64" else "32-bit")),
+                quoteattr(company), quoteattr(version), quoteattr(guid(self.arch, "upgrade"))),
             "    <Package InstallerVersion=\"200\" Compressed=\"yes\" InstallScope=\"perMachine\" Manufacturer=%s Description=%s/>" % (
-                quoteattr(COMPANY), quoteattr(PRODUCT)),
+                quoteattr(company), quoteattr(product)),
             '    <Media Id="1" Cabinet="pellora.cab" EmbedCab="yes"/>',
-            '    <MajorUpgrade DowngradeErrorMessage="A newer version of %s is already installed."/>' % PRODUCT,
+            '    <MajorUpgrade DowngradeErrorMessage="A newer version of %s is already installed."/>' % product,
         ] + search + [
             '    <Directory Id="TARGETDIR" Name="SourceDir">',
             '      <Directory Id="%s">' % program_files,
-            '        <Directory Id="CompanyFolder" Name=%s>' % quoteattr(COMPANY),
+            '        <Directory Id="CompanyFolder" Name=%s>' % quoteattr(company),
             '          <Directory Id="INSTALLDIR" Name=%s>' % quoteattr(INSTALL_FOLDER),
         ] + files + [
             "          </Directory>",
@@ -137,7 +144,7 @@ class Installer:
             "      </Directory>",
             "    </Directory>",
         ]
-        lines += self.feature("Core", PRODUCT, "The library, its companions, help and tools.", "    ", "disallow")
+        lines += self.feature("Core", product, "The library, its companions, help and tools.", "    ", "disallow")
         for name in sorted(self.titles):
             lines += self.feature(name, self.titles[name], "%s: texts, dialogs and help." % self.titles[name],
                                   "      ", "allow")
