@@ -28,8 +28,10 @@ set(LIBRARY_SOURCES
   config/language_page.cpp
 
   shell/settings.cpp
+  shell/settings_file_state.cpp
   shell/startup.cpp
   shell/main_window.cpp
+  shell/message_loop.cpp
   shell/main_toolbar.cpp
   shell/status_display.cpp
   shell/tray_icon.cpp

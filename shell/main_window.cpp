@@ -1,4 +1,4 @@
-/* CreateMOH, the main window's message loop and its dialog procedure. */
+/* CreateMOH and the main window's dialog procedure. */
 #include "main_window.h"
 
 #include <commctrl.h>
@@ -11,6 +11,7 @@
 #include "help_about.h"
 #include "host_link.h"
 #include "main_toolbar.h"
+#include "message_loop.h"
 #include "module_state.h"
 #include "mohres.h"
 #include "run_at_logon.h"
@@ -282,19 +283,6 @@ void OnDestroy(HWND window)
     Resize_Exit(window);
     DeleteObject(emphasisFont);
     emphasisFont = NULL;
-}
-
-/* The library's own loop: at most one message per 10 ms turn, never blocking. */
-void RunMessageLoop(void)
-{
-    while (mainWindow) {
-        Sleep(10);
-        MSG message;
-        if (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE) && !IsDialogMessageA(mainWindow, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
 }
 
 }  // namespace

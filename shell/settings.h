@@ -28,7 +28,8 @@ enum SettingKey {
 const char *SettingSection(SettingKey key);
 const char *SettingName(SettingKey key);
 
-/* Reads from the settings file with the catalogue's default. */
+/* Reads from the settings file with the catalogue's default. A read sees every write made before it,
+   by this library or another program; values are kept in memory while the file stays unchanged. */
 int ReadSettingInt(SettingKey key);
 /* For the one key whose default is only known at the read (AutoRejectTimer). */
 int ReadSettingIntOr(SettingKey key, int fallback);

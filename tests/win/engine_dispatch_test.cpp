@@ -8,6 +8,36 @@ namespace {
 
 class Dispatch : public EngineTest {};
 
+/* Moves a file's last-write time that many seconds into the past. */
+void AgeFile(const std::string &path, int seconds)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              OPEN_EXISTING, 0, NULL);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= (ULONGLONG)seconds * 10000000;
+    FILETIME past = {time.LowPart, time.HighPart};
+    SetFileTime(file, NULL, NULL, &past);
+    CloseHandle(file);
+}
+
+/* Runs a command line as a process of its own and tells whether it ended with exit code 0. */
+bool RunProgram(std::string commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(NULL, &commandLine[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &startup, &process))
+        return false;
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode == 0;
+}
+
 TEST_F(Dispatch, EachEventIsTracedByNameOrElseByNumber)
 {
     ASSERT_TRUE(Start());
@@ -117,6 +147,27 @@ TEST_F(Dispatch, BothTraceChannelsFollowACall)
     EXPECT_TRUE(trace.Has("CallerId Number: 0123456"));
     EXPECT_TRUE(trace.Has("Maximum TimeOut for user decision: 30"));
     EXPECT_TRUE(trace.Has("Maximum on hold TimeOut : 60"));
+}
+
+/* Settings are read when an event needs them: another program's change between two events is seen
+   by the second, also when the file had long settled and the new value has the old one's length. */
+TEST_F(Dispatch, ASettingAnotherProgramChangesBetweenTwoEventsIsSeenByTheSecond)
+{
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    std::string changed = ProductPath("changed.ini");
+    CopyFileOver(SettingsFile(), changed);
+    IniWrite(changed, "CallerId", "WaitForRemoteResponse", "0");
+    AgeFile(SettingsFile(), 120);
+    AgeFile(changed, 60);
+    ClearLog();
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALLER_ID_IN_PROGRESS);
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALLER_ID_IN_PROGRESS);
+    EXPECT_EQ(0, Count("get 104"));
+
+    ASSERT_TRUE(RunProgram("cmd.exe /c copy /y \"" + changed + "\" \"" + SettingsFile() + "\""));
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALLER_ID_IN_PROGRESS);
+    EXPECT_EQ(1, Count("get 104"));
 }
 
 }  // namespace

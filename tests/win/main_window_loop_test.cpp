@@ -203,4 +203,23 @@ TEST_F(LibraryLoop, OnHoldAtStartTheExitIsRefusedWithoutAQuestion)
     EXPECT_EQ(Question(), seen[1].text);
 }
 
+/* The loop empties the queue each time it wakes: a burst of posted state polls is handled in order,
+   before an exit posted after it, and the window still closes normally. */
+TEST_F(LibraryLoop, ABurstOfPostedMessagesIsHandledBeforeALaterExit)
+{
+    const int burst = 1000;
+    ASSERT_TRUE(Start());
+    MessageBoxAnswerer answerer(IDYES);
+    for (int i = 0; i < burst; ++i)
+        PostMessageA(window, WM_TIMER, 1, 0);
+    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+    ASSERT_TRUE(LoopEnded());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(1u, answerer.Seen().size());
+    int polls = 0;
+    for (const ModemCall &call : modem.calls)
+        polls += call.op == MOH_OP_GET && call.item == MOH_ITEM_MOH_STATE;
+    EXPECT_GE(polls, burst);
+}
+
 }  // namespace
