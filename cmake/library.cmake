@@ -31,6 +31,7 @@ set(LIBRARY_SOURCES
   shell/settings_file_state.cpp
   shell/startup.cpp
   shell/main_window.cpp
+  shell/steady_controls.cpp
   shell/message_loop.cpp
   shell/main_toolbar.cpp
   shell/status_display.cpp

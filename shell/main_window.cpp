@@ -19,6 +19,7 @@
 #include "splash.h"
 #include "startup.h"
 #include "status_display.h"
+#include "steady_controls.h"
 #include "trace.h"
 #include "window_placement.h"
 
@@ -41,6 +42,9 @@ const SIZING kResizeRows[] = {
     {IDC_STATE_PICTURE, 100, 100, 100, 100}, {IDC_LEGACY_NOTE, 0, 0, 100, 0}, {IDC_STATUS_LINE, 0, 0, 50, 0},
     {IDC_COUNTDOWN, 50, 50, 50, 50},
 };
+
+/* The controls the engine keeps setting, mostly to what they already show. */
+const int kSteadyControls[] = {IDC_CALLER_NAME, IDC_CALLER_NUMBER, IDC_STATUS_LINE, IDC_COUNTDOWN, IDC_STATE_PICTURE};
 
 HACCEL accelerators;
 HHOOK messageFilterHook;
@@ -159,6 +163,7 @@ BOOL OnInitDialog(HWND window)
     accelerators = LoadAcceleratorsA(resourceModule, MAKEINTRESOURCE(IDA_MAIN));
     messageFilterHook = SetWindowsHookExA(WH_MSGFILTER, MessageFilterProc, moduleHandle, GetCurrentThreadId());
     EmphasiseCallerAndCountdown(window);
+    KeepSteadyControls(window, kSteadyControls, sizeof kSteadyControls / sizeof kSteadyControls[0]);
     EngineStart();
     Resize_Init(window, RESIZE_OPTIONS, kResizeRows, sizeof kResizeRows / sizeof kResizeRows[0]);
     ApplySavedSize(window);

@@ -110,9 +110,11 @@ void AddTrayIcon(HWND window)
 
 void UpdateTrayIcon(int flag)
 {
-    if (!trayIcon.hWnd)
+    int resource = ChooseIcon(flag);
+    /* Each change is a round trip to the notification area; the same icon again changes nothing. */
+    if (!trayIcon.hWnd || resource == trayIconResource)
         return;
-    SetIcon(ChooseIcon(flag));
+    SetIcon(resource);
     trayIcon.uFlags = NIF_ICON;
     Shell_NotifyIconA(NIM_MODIFY, &trayIcon);
 }
