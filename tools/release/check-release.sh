@@ -1,8 +1,8 @@
 #!/bin/bash
-# Inspects a release folder against the dist folder it was made from: the checksums hold, and
-# each zip and each installer holds exactly its module folder, whose modules pass the module
-# folder's checks; each installer installs under Program Files into "Corvane Software\Pellora"
-# and offers every language folder as a feature of its own.
+# Inspects a release folder against the dist folder it was made from: the checksums hold; each
+# zip and each installer holds exactly its module folder, whose modules pass the module folder's
+# checks; each installer is for its platform, installs under Program Files into
+# "Corvane Software\Pellora" and offers every language folder as a feature of its own.
 #   check-release.sh RELEASE_FOLDER DIST_FOLDER VERSION
 set -eu
 release=$(cd "$1" && pwd)
@@ -17,7 +17,7 @@ file_list() { (cd "$1" && find . -type f | sort); }
 (cd "$release" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"
 for arch in win32 win64; do
   name=pellora-$version-$arch
-  [ $arch = win64 ] && program_files=ProgramFiles64Folder || program_files=ProgramFilesFolder
+  [ $arch = win64 ] && program_files=ProgramFiles64Folder platform=x64 || program_files=ProgramFilesFolder platform=Intel
   file_list "$dist/$arch" > "$work/expected"
 
   unzip -q "$release/$name.zip" -d "$work/zip-$arch"
@@ -29,6 +29,7 @@ for arch in win32 win64; do
   installed=$(find "$work/msi-$arch" -type d -path "*/Corvane Software/Pellora")
   file_list "$installed" | diff -u "$work/expected" - || fail "$name.msi does not install the module folder"
   "$here/check-module-folder.sh" "$installed" $arch >/dev/null || fail "$name.msi: a module fails its checks"
+  msiinfo suminfo "$release/$name.msi" | grep -qx "Template: $platform;1033" || fail "$name.msi is not for $platform"
   msiinfo export "$release/$name.msi" Directory | grep -q "^CompanyFolder	$program_files	Corvane Software" \
     || fail "$name.msi does not install under Program Files"
   for language in $(cd "$dist/$arch" && dirname */mohrc.dll); do
