@@ -64,6 +64,16 @@ void CopyLanguageFiles(WORD language)
     CopyLanguageFile(code, helpFile);
 }
 
+/* A copy keeps its source's size and write time: when both match, the working copy is already this
+   language's file, and copying it again at every start would only cost time. */
+bool IsSameCopy(const char *source, const char *target)
+{
+    WIN32_FILE_ATTRIBUTE_DATA from, to;
+    return GetFileAttributesExA(source, GetFileExInfoStandard, &from) &&
+           GetFileAttributesExA(target, GetFileExInfoStandard, &to) && from.nFileSizeLow == to.nFileSizeLow &&
+           from.nFileSizeHigh == to.nFileSizeHigh && CompareFileTime(&from.ftLastWriteTime, &to.ftLastWriteTime) == 0;
+}
+
 }  // namespace
 
 void ModuleStartup(void)
@@ -119,5 +129,6 @@ void CopyLanguageFile(const char *folderCode, const char *fileName)
     char target[1024];
     wsprintfA(source, "%s\\%s\\%s", moduleFolder, folderCode, fileName);
     wsprintfA(target, "%s\\%s", moduleFolder, fileName);
-    CopyFileA(source, target, FALSE);
+    if (!IsSameCopy(source, target))
+        CopyFileA(source, target, FALSE);
 }
