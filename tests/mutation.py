@@ -1,0 +1,300 @@
+#!/usr/bin/env python3
+"""Mutation check: plants each known fault in a scratch copy of the repository, rebuilds it
+incrementally (its own 64-bit and native builds in build/mutation/, kept between faults), runs the
+tests of the fault's area and reports which of them caught it.
+
+  tests/mutation.py --list                 the faults
+  tests/mutation.py                        every fault against the tests of its area
+  tests/mutation.py -f splash -f keypad    only faults whose name contains one of the words
+  tests/mutation.py --tests 'config|native' | --all-tests    other tests than the area's
+  nohup tests/mutation.py --report out/mutation.txt >/dev/null 2>&1 &     in the background
+
+Each fault's original text must occur exactly once in its file; a fault whose text is gone is
+reported STALE. The tests run once without a fault first; tests failing there are not counted.
+"""
+import argparse, os, re, shutil, subprocess, sys, time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# The ctest tests that can see a fault of each area (native_tests always runs).
+AREAS = {
+    'config': r'config_sheet_test|restart_test',
+    'splash': r'splash_test|startup_test',
+    'controls': r'controls_test|corvanectln_test|splash_test|config_sheet_test',
+    'status': r'status_display_test|main_window|tray_icon_test|scenario_',
+    'help': r'help_about_test|config_sheet_test',
+    'engine': r'engine_|main_window|status_display_test|tray_icon_test|restart_test|scenario_',
+    'lists': r'list_files_test|call_list_dialog_test|engine_call_test|scenario_',
+    'tools': r'dbsview_test|scenario_',
+    'native': r'native_tests',
+}
+
+# (name, area, file, original text, replacement, what goes wrong)
+FAULTS = [
+    ('general-rules-not-exclusive', 'config', 'config/general_page.cpp', 'if (rule != control ||', 'if (rule == control ||',
+     'checking a call rule leaves the others checked'),
+    ('general-minimize-not-written', 'config', 'config/general_page.cpp',
+     'SaveBox(page, IDC_MINIMIZE, SET_MINIMIZE, &live.minimize);', 'live.minimize = Checked(page, IDC_MINIMIZE);',
+     'OK does not store the Minimize box'),
+    ('general-run-never-removed', 'config', 'config/general_page.cpp', 'RUN_AT_LOGON_VALUE, live.loadAtStartup',
+     'RUN_AT_LOGON_VALUE, 1', 'switching start-up off keeps the Run registration'),
+    ('general-quick-connect-not-inverted', 'config', 'config/general_page.cpp',
+     'Checked(page, IDC_QUICK_CONNECT) ? 0 : 1', 'Checked(page, IDC_QUICK_CONNECT) ? 1 : 0',
+     'the modem is told the box as it stands'),
+    ('general-disable-keeps-rules', 'config', 'config/general_page.cpp', 'if (!enable)\n            Check(page, control, 0);',
+     '', 'disabling modem-on-hold leaves a call rule checked'),
+    ('sounds-file-controls-always-on', 'config', 'config/sounds_page.cpp',
+     'EnableWindow(GetDlgItem(page, control), enable);', 'EnableWindow(GetDlgItem(page, control), TRUE);',
+     'the sound file controls stay enabled with sounds off'),
+    ('sounds-logon-display-not-written', 'config', 'config/sounds_page.cpp',
+     'WriteSettingBool(SET_LOGON_DISPLAY, Checked(page, IDC_LOGON_DISPLAY));', '',
+     'the start-up picture box is not stored'),
+    ('keypad-fifth-key', 'config', 'config/keypad_sheet.cpp', 'length < CODE_LENGTH);', 'length <= CODE_LENGTH);',
+     'the keys stay enabled once the code is full'),
+    ('keypad-wrong-key', 'config', 'config/keypad_sheet.cpp', '"123456789*0#"', '"123456789*#0"',
+     'the last two keys type each other\'s character'),
+    ('language-reverse-order', 'config', 'config/language_page.cpp', 'order < 0 ? -1 : (order > 0 ? 1 : 0)',
+     'order < 0 ? 1 : (order > 0 ? -1 : 0)', 'languages listed in reverse order'),
+    ('language-no-restart', 'config', 'config/language_page.cpp', 'restartFlag = 1;', 'restartFlag = 0;',
+     'another language closes the window without rebuilding it'),
+    ('language-same-rebuilds', 'config', 'config/language_page.cpp', 'if ((int)entry->id == previous)',
+     'if ((int)entry->id == previous && previous != 0)', 'applying the default language again rebuilds the window'),
+    ('sheet-language-zero-no-page', 'config', 'config/config_sheet.cpp', 'ReadSettingInt(SET_LANGUAGE) != -1 ? 3 : 2',
+     'ReadSettingInt(SET_LANGUAGE) > 0 ? 3 : 2', 'the default language choice loses the Language page'),
+    ('sheet-second-allowed', 'config', 'config/config_sheet.cpp', 'sheetOpen = 1;', 'sheetOpen = 0;',
+     'a second configuration sheet opens'),
+    ('sheet-apply-button', 'config', 'config/config_sheet.cpp', 'PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW', 'PSH_PROPSHEETPAGE',
+     'the sheet shows an Apply button'),
+    ('splash-tenths', 'splash', 'controls/splash.cpp', 'ReadSettingInt(SET_LOGON_TIME) * 1000',
+     'ReadSettingInt(SET_LOGON_TIME) * 100', 'the picture goes after a tenth of its time'),
+    ('splash-timer-saves', 'splash', 'controls/splash.cpp', 'KillTimer(dialog, SPLASH_TIMER);',
+     'KillTimer(dialog, SPLASH_TIMER);\n    SaveLogonDisplay(dialog);', 'the timer stores the check box'),
+    ('splash-answer-inverted', 'splash', 'controls/splash.cpp', '== BST_CHECKED ? 0 : 1', '== BST_CHECKED ? 1 : 0',
+     'the check box is stored the wrong way round'),
+    ('splash-ok-off-by-one', 'splash', 'controls/splash.cpp', 'width - 25 - okWidth', 'width - 24 - okWidth',
+     'the OK button one pixel off'),
+    ('splash-link-colours', 'splash', 'controls/splash_picture.cpp',
+     'ReadSettingInt(SET_GREEN) & 0xFF, ReadSettingInt(SET_BLUE) & 0xFF',
+     'ReadSettingInt(SET_BLUE) & 0xFF, ReadSettingInt(SET_GREEN) & 0xFF', 'the link colour\'s green and blue swapped'),
+    ('splash-folder-path', 'splash', 'controls/splash_picture.cpp', "strchr(file, '\\\\')", "strchr(file, '/')",
+     'a picture file with a folder is looked for beside the library'),
+    ('splash-height', 'splash', 'controls/splash_picture.cpp', 'shape.bmHeight + 2,', 'shape.bmHeight + 1,',
+     'the picture window a pixel short'),
+    ('centre-off-screen', 'controls', 'controls/window_placement.cpp', 'position > screenSize - size',
+     'position > screenSize', 'a window near the edge is centred beyond the screen'),
+    ('centre-hidden-owner', 'controls', 'controls/window_placement.cpp', 'owner && IsWindowVisible(owner) &&',
+     'owner &&', 'a window centres on its hidden owner'),
+    ('button-not-pressed', 'controls', 'controls/bitmap_buttons.cpp', 'int offset = pressed ? 1 : 0;', 'int offset = 0;',
+     'a pressed button\'s picture does not move'),
+    ('button-focus-frame', 'controls', 'controls/bitmap_buttons.cpp', 'InflateRect(&frame, -2, -2);',
+     'InflateRect(&frame, -3, -3);', 'the focus frame a pixel too small'),
+    ('button-size', 'controls', 'controls/bitmap_buttons.cpp', 'button->height + 3,', 'button->height + 2,',
+     'page buttons a pixel short'),
+    ('resize-wrong-share', 'controls', 'libs/corvanectln/resize.cpp', 'MulDiv(dx, row.share.right, 100)',
+     'MulDiv(dx, row.share.left, 100)', 'right edges follow the left edge\'s share'),
+    ('resize-minimised', 'controls', 'libs/corvanectln/resize.cpp', 'if (!state || sizeType == SIZE_MINIMIZED)',
+     'if (!state)', 'minimising moves the controls'),
+    ('resize-min-height', 'controls', 'libs/corvanectln/resize.cpp', 'info->ptMinTrackSize.y = state->startOuter.cy;',
+     'info->ptMinTrackSize.y = state->startClient.cy;', 'the minimum height is the client height'),
+    ('link-never-visited', 'controls', 'libs/corvanectln/link.cpp', 'result > 32 && !link->opened',
+     'result > 32 && link->opened', 'an opened link keeps its normal colour'),
+    ('link-no-space', 'controls', 'libs/corvanectln/link.cpp', 'if (wParam == VK_SPACE || wParam == VK_RETURN)',
+     'if (wParam == VK_RETURN)', 'Space does not open the link'),
+    ('emboss-highlight-below', 'controls', 'libs/corvanectln/bitmaps.cpp', '(y + 1) * source.width + x + 1] = light',
+     '(y + 1) * source.width + x] = light', 'the highlight straight below the ink'),
+    ('bitmap-id-bound', 'controls', 'libs/corvanectln/bitmaps.cpp', 'bitmapId > 0xFFFF', 'bitmapId > 0x1FFFF',
+     'a bitmap number past 16 bits is taken as a name'),
+    ('status-carrier-text', 'status', 'shell/status_display.cpp', '10026, 10026, 10028', '10026, 10027, 10028',
+     'the second carrier state shows the unused string'),
+    ('tray-log-inverted', 'status', 'shell/tray_icon.cpp', 'if (live.incomingCallLog)', 'if (!live.incomingCallLog)',
+     'the tray menu offers the call log when it is off'),
+    ('tray-no-default', 'status', 'shell/tray_icon.cpp', 'open.fState = MFS_DEFAULT;', 'open.fState = 0;',
+     'the tray menu has no default item'),
+    ('tray-single-click', 'status', 'shell/tray_icon.cpp', 'mouseMessage == WM_LBUTTONDBLCLK',
+     'mouseMessage == WM_LBUTTONDOWN', 'a single click, not a double click, brings the window back'),
+    ('hover-timer-kept', 'status', 'shell/toolbar_help.cpp', 'KillTimer(window, TIMER_STATUS_TEXT);\n', '',
+     'the hover help timer keeps running after the mouse leaves'),
+    ('foreground-prefix-short', 'status', 'shell/foreground.cpp', '"Program", PREFIX_LENGTH)',
+     '"Program", PREFIX_LENGTH - 1)', 'the shell windows are minimised too'),
+    ('foreground-maximised-lost', 'status', 'shell/foreground.cpp', 'ShowWindow(savedForeground, SW_SHOWMAXIMIZED);',
+     'ShowWindow(savedForeground, SW_SHOWNORMAL);', 'a maximised window comes back restored'),
+    ('about-port-off-by-one', 'help', 'shell/help_about.cpp', '"COM%d", (int)value', '"COM%d", (int)value + 1',
+     'the about box shows the next port'),
+    ('about-family-bound', 'help', 'shell/help_about.cpp', 'value <= FAMILY_TYPE_ACF', 'value <= FAMILY_TYPE_ACF + 1',
+     'an unknown family reads past the family names'),
+    ('about-not-busy', 'help', 'shell/help_about.cpp', 'aboutBusy = 1;', 'aboutBusy = 0;',
+     'a second about box opens over the first'),
+    ('help-context-command', 'help', 'shell/help_about.cpp', 'HH_HELP_CONTEXT_COMMAND = 15', 'HH_HELP_CONTEXT_COMMAND = 16',
+     'help at a context number sends the wrong command'),
+    ('help-no-title-fallback', 'help', 'shell/help_about.cpp', "if (name[0] == '\\0')\n        ReadSettingString",
+     "if (name[0] == '\\1')\n        ReadSettingString", 'an empty help name does not fall back to the title'),
+    ('dbsview-no-follow', 'tools', 'tools/dbsview/dbsview.cpp', 'LB_SETTOPINDEX, (WPARAM)result', 'LB_SETTOPINDEX, 0',
+     'the trace viewer does not follow the newest line'),
+    ('event-names-shifted', 'engine', 'engine/event_names.cpp', '"DIAG_D3", "DIAG_CALL_WAITING_TONE_DETECTED"',
+     '"DIAG_CALL_WAITING_TONE_DETECTED", "DIAG_D3"', 'two modem states trade names in the trace'),
+]
+
+
+def log(line, report):
+    print(line, flush=True)
+    if report:
+        with open(report, 'a') as out:
+            out.write(line + '\n')
+
+
+def sync_copy(source_root, copy_root):
+    """Copies the working tree's files; only changed ones are written, so builds stay incremental."""
+    listed = subprocess.run(['git', 'ls-files', '-z', '--cached', '--others', '--exclude-standard'], cwd=source_root,
+                            check=True, capture_output=True).stdout.decode().split('\0')
+    wanted = {name for name in listed if name and os.path.isfile(os.path.join(source_root, name))}
+    for name in wanted:
+        source, copy = os.path.join(source_root, name), os.path.join(copy_root, name)
+        with open(source, 'rb') as f:
+            data = f.read()
+        if os.path.exists(copy):
+            with open(copy, 'rb') as f:
+                if f.read() == data:
+                    continue
+        os.makedirs(os.path.dirname(copy), exist_ok=True)
+        shutil.copy2(source, copy)
+    for folder, folders, files in os.walk(copy_root):
+        if folder == copy_root and 'build' in folders:
+            folders.remove('build')
+        for name in files:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, copy_root) not in wanted:
+                os.remove(path)
+
+
+class Suite:
+    def __init__(self, work, jobs, timeout):
+        self.source = os.path.join(work, 'src')
+        # Laid out as the Makefile's build folders, so that the compiler cache serves the copy too.
+        self.builds = {kind: os.path.join(self.source, 'build', kind) for kind in ('native', 'win64')}
+        self.jobs, self.timeout, self.log_file = jobs, timeout, os.path.join(work, 'last-run.log')
+
+    def configure(self):
+        options = {'native': ['-DCMAKE_BUILD_TYPE=Debug'],
+                   'win64': ['-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake', '-DCMAKE_BUILD_TYPE=Release']}
+        for kind, folder in self.builds.items():
+            if not os.path.exists(os.path.join(folder, 'CMakeCache.txt')):
+                self.run(['cmake', '-S', self.source, '-B', folder] + options[kind], cwd=self.source)
+
+    def run(self, command, cwd):
+        with open(self.log_file, 'a') as out:
+            return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL).returncode
+
+    def build(self):
+        return all(self.run(['cmake', '--build', folder, '-j', str(self.jobs)], cwd=folder) == 0
+                   for folder in self.builds.values())
+
+    def start_wine(self):
+        self.run([os.path.join(ROOT, 'tests/win/wine-session.sh'), 'start', self.builds['win64']], cwd=ROOT)
+        display = os.path.join(self.builds['win64'], 'wine-display')
+        if 'DISPLAY' not in os.environ and os.path.exists(display):
+            os.environ['DISPLAY'] = open(display).read().strip()
+
+    def stop_wine(self):
+        self.run([os.path.join(ROOT, 'tests/win/wine-session.sh'), 'stop', self.builds['win64']], cwd=ROOT)
+
+    def failures(self, tests):
+        """The failed tests, each as 'program' or 'program: Suite.Test' for the failed cases."""
+        failed = set()
+        for folder in self.builds.values():
+            output = os.path.join(folder, 'mutation-ctest.log')
+            with open(output, 'w') as out:
+                subprocess.run(['ctest', '--output-on-failure', '--timeout', str(self.timeout), '-R', tests],
+                               cwd=folder, stdout=out, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
+            failed |= parse_ctest(open(output, errors='replace').read())
+        return failed
+
+
+def parse_ctest(text):
+    failed, program = set(), None
+    for line in text.splitlines():
+        status = re.search(r'Test\s+#\d+: (\S+) \.*\**(\w+)', line)
+        if status:
+            program = status.group(1)
+            if status.group(2) != 'Passed':
+                failed.add(program)
+            continue
+        case = re.match(r'\[  FAILED  \] ([A-Za-z_]\S*?)[,]?(?: \(| *$)', line)
+        if case and program:
+            failed.add(program + ': ' + case.group(1))
+    return failed
+
+
+def plant(path, original, replacement):
+    with open(path) as f:
+        text = f.read()
+    if text.count(original) != 1:
+        return None
+    with open(path, 'w') as f:
+        f.write(text.replace(original, replacement))
+    return text
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('-f', '--fault', action='append', default=[], help='faults whose name contains this word')
+    parser.add_argument('--tests', help='ctest regular expression instead of the fault\'s area')
+    parser.add_argument('--all-tests', action='store_true', help='every test for every fault')
+    parser.add_argument('--list', action='store_true')
+    parser.add_argument('--report', help='also append the report to this file')
+    parser.add_argument('--work', default=os.path.join(ROOT, 'build', 'mutation'))
+    parser.add_argument('--timeout', type=int, default=150, help='seconds per test program')
+    parser.add_argument('--jobs', type=int, default=2)
+    args = parser.parse_args()
+
+    faults = [f for f in FAULTS if not args.fault or any(word in f[0] for word in args.fault)]
+    if args.list:
+        for name, area, path, original, _, what in faults:
+            stale = '' if open(os.path.join(ROOT, path)).read().count(original) == 1 else 'STALE '
+            print(f'{stale}{name:36} {area:9} {path:32} {what}')
+        return 0
+    suite = Suite(os.path.abspath(args.work), args.jobs, args.timeout)
+    sync_copy(ROOT, suite.source)
+    suite.configure()
+    scope = lambda area: '.' if args.all_tests else args.tests or AREAS[area] + '|native_tests'
+    if not suite.build():
+        log('the unchanged copy does not build: see ' + suite.log_file, args.report)
+        return 2
+    suite.start_wine()
+    try:
+        started = time.time()
+        baseline = suite.failures('|'.join(sorted({scope(f[1]) for f in faults})))
+        log(f'mutation check of {subprocess.getoutput("git -C " + ROOT + " describe --always --dirty")}, '
+            f'{len(faults)} faults' + (f'; failing without a fault: {", ".join(sorted(baseline))}' if baseline else ''),
+            args.report)
+        caught, missed = 0, []
+        for name, area, path, original, replacement, what in faults:
+            full = os.path.join(suite.source, path)
+            text = plant(full, original, replacement)
+            if text is None:
+                log(f'{name}: STALE (the original text is not in {path} exactly once)', args.report)
+                continue
+            try:
+                if not suite.build():
+                    log(f'{name}: DOES NOT BUILD (see {suite.log_file})', args.report)
+                    continue
+                found = sorted(suite.failures(scope(area)) - baseline)
+            finally:
+                with open(full, 'w') as f:
+                    f.write(text)
+            tests = [t for t in found if ': ' in t or not any(c.startswith(t + ': ') for c in found)]
+            if tests:
+                caught += 1
+                log(f'{name}: caught by {", ".join(tests)}', args.report)
+            else:
+                missed.append(name)
+                log(f'{name}: MISSED ({what})', args.report)
+        log(f'caught {caught} of {caught + len(missed)} planted faults in {int(time.time() - started)} s'
+            + (f'; missed: {", ".join(missed)}' if missed else ''), args.report)
+    finally:
+        suite.stop_wine()
+        suite.build()
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
