@@ -17,6 +17,7 @@
 #include "moh.h"
 #include "mohres.h"
 #include "startup.h"
+#include "windows_seen.h"
 #include "../../libs/infopane/infopane_res.h"
 
 namespace {
@@ -32,13 +33,6 @@ void Pump(int turns)
             DispatchMessageA(&message);
         Sleep(5);
     }
-}
-
-std::string Text(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 class HelpAndAbout : public ::testing::Test {
@@ -86,33 +80,25 @@ protected:
     HWND window = NULL;
 };
 
-TEST_F(HelpAndAbout, HelpCommandOpensTheDefaultTopicAndCloseHelpClosesIt)
+/* The Help command opens the default topic, owned by the status window; each context of the
+   other windows has a topic and an unknown one none. */
+TEST_F(HelpAndAbout, EveryContextHasATopicAndCloseHelpClosesIt)
 {
     Start();
-    ASSERT_TRUE(FileExists(ModulePath("Pellora.CHM")));
-    SendMessageA(window, WM_COMMAND, IDCMD_HELP, 0);
-    HWND help = HelpWindow();
-    ASSERT_NE(nullptr, help);
-    EXPECT_EQ(kHelpTitle, Text(help));
-    EXPECT_EQ(window, GetWindow(help, GW_OWNER));
-
-    CloseHelp();
-    Pump(20);
-    EXPECT_FALSE(IsWindow(help));
-    CloseHelp();  /* nothing to close: no harm */
-}
-
-TEST_F(HelpAndAbout, EachContextOfTheOtherWindowsHasATopicAndAnUnknownOneNone)
-{
-    Start();
-    for (int context : {HELP_PHONE_BOOK, HELP_CONFIGURATION, HELP_CALL_LOG}) {
-        ShowHelp(window, context);
+    for (int context : {(int)HELP_DEFAULT_TOPIC, (int)HELP_PHONE_BOOK, (int)HELP_CONFIGURATION, (int)HELP_CALL_LOG}) {
+        if (context == HELP_DEFAULT_TOPIC)
+            SendMessageA(window, WM_COMMAND, IDCMD_HELP, 0);
+        else
+            ShowHelp(window, context);
         HWND help = HelpWindow();
         ASSERT_NE(nullptr, help) << "context " << context;
-        EXPECT_EQ(kHelpTitle, Text(help));
-        CloseHelpWindow();
+        EXPECT_EQ(kHelpTitle, TextOf(help));
+        EXPECT_EQ(window, GetWindow(help, GW_OWNER));
+        CloseHelp();
+        Pump(20);
         EXPECT_FALSE(IsWindow(help));
     }
+    CloseHelp();  /* nothing to close: no harm */
     ShowHelp(window, 99);
     EXPECT_EQ(nullptr, HelpWindow());
 }
@@ -125,83 +111,54 @@ TEST_F(HelpAndAbout, TheHelpNameNamesTheFileAndTheTitleStandsInForAnEmptyOne)
     IniWrite(SettingsFile(), "MOH", "HelpName", "Guide");
     Start();
     ShowHelp(window, HELP_DEFAULT_TOPIC);
-    EXPECT_EQ(kHelpTitle, Text(HelpWindow()));
+    EXPECT_EQ(kHelpTitle, TextOf(HelpWindow()));
     CloseHelpWindow();
 
     IniWrite(SettingsFile(), "MOH", "HelpName", "");
     ShowHelp(window, HELP_DEFAULT_TOPIC);
-    EXPECT_EQ(kHelpTitle, Text(HelpWindow()));
+    EXPECT_EQ(kHelpTitle, TextOf(HelpWindow()));
     CloseHelpWindow();
 
     /* A missing file: whatever the viewer reports, it is not the help. */
     IniWrite(SettingsFile(), "MOH", "HelpName", "Pellora");
     ShowHelp(window, HELP_DEFAULT_TOPIC);
-    EXPECT_NE(kHelpTitle, Text(HelpWindow()));
+    EXPECT_NE(kHelpTitle, TextOf(HelpWindow()));
     RemoveFile(ModulePath("Guide.CHM"));
     RemoveFile(ModulePath("Pellora Modem on Hold.CHM"));
-}
-
-TEST_F(HelpAndAbout, EveryLanguageFolderHoldsTheHelpAndTheAboutLibrary)
-{
-    for (const char *lang : {"ENU\\", "DEU\\"})
-        for (const char *name : {"Pellora.CHM", "infopane.dll", "infopane.ini"})
-            EXPECT_TRUE(FileExists(ModulePath(std::string(lang) + name))) << lang << name;
 }
 
 /* What the about box showed, read by a helper thread while the box is open. */
 struct SeenAbout {
     std::string title, product, modem, port, family;
-    int boxes = 0;
+    bool second = false;
 };
 
-struct FindAbout {
-    DWORD process;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectAbout(HWND candidate, LPARAM param)
+HWND FindAboutBox(HWND skip = NULL)
 {
-    FindAbout *find = (FindAbout *)param;
-    DWORD process = 0;
-    GetWindowThreadProcessId(candidate, &process);
-    if (process == find->process && IsWindowVisible(candidate) && GetDlgItem(candidate, IDC_ABOUT_FAMILY))
-        find->found.push_back(candidate);
-    return TRUE;
+    return FindShown([](HWND w) { return GetDlgItem(w, IDC_ABOUT_FAMILY) != NULL; }, skip);
 }
 
-std::vector<HWND> AboutBoxes()
-{
-    FindAbout find = {GetCurrentProcessId(), {}};
-    EnumWindows(CollectAbout, (LPARAM)&find);
-    return find.found;
-}
-
-/* Waits for the about box, reads it, optionally asks for a second one through the status
-   window while it is open, then presses OK. */
+/* Waits for the about box, reads it, optionally asks for a second one through the status window
+   while it is open, then presses OK. */
 void WatchAbout(SeenAbout *seen, HWND mainWindow, bool askAgain)
 {
-    std::vector<HWND> boxes;
-    for (int i = 0; i < 2000 && boxes.empty(); ++i, Sleep(5))
-        boxes = AboutBoxes();
-    if (boxes.empty())
+    HWND box = NULL;
+    if (!WaitFor([&] { return (box = FindAboutBox()) != NULL; }))
         return;
-    HWND box = boxes[0];
     if (askAgain) {
         DWORD_PTR result = 0;
         SendMessageTimeoutA(mainWindow, WM_CONTEXTMENU, (WPARAM)mainWindow, 0, SMTO_NORMAL, 5000, &result);
         Sleep(50);
+        seen->second = FindAboutBox(box) != NULL;
     }
-    seen->boxes = (int)AboutBoxes().size();
-    seen->title = Text(box);
-    seen->product = Text(GetDlgItem(box, IDC_ABOUT_PRODUCT));
-    seen->modem = Text(GetDlgItem(box, IDC_ABOUT_MODEM));
-    seen->port = Text(GetDlgItem(box, IDC_ABOUT_PORT));
-    seen->family = Text(GetDlgItem(box, IDC_ABOUT_FAMILY));
+    *seen = {TextOf(box), TextOf(GetDlgItem(box, IDC_ABOUT_PRODUCT)), TextOf(GetDlgItem(box, IDC_ABOUT_MODEM)),
+             TextOf(GetDlgItem(box, IDC_ABOUT_PORT)), TextOf(GetDlgItem(box, IDC_ABOUT_FAMILY)), seen->second};
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 class AboutBox : public HelpAndAbout {
 protected:
+    /* The box is modal: the message returns only once it is closed. */
     SeenAbout Show(UINT message, WPARAM wParam, bool askAgain = false)
     {
         SeenAbout seen;
@@ -209,6 +166,7 @@ protected:
         modem.ClearLog();
         SendMessageA(window, message, wParam, 0);
         watcher.join();
+        EXPECT_EQ(nullptr, FindAboutBox());
         return seen;
     }
 };
@@ -226,21 +184,12 @@ TEST_F(AboutBox, ShowsTheModemsNamePortAndFamily)
     EXPECT_EQ("COM3", seen.port);
     EXPECT_EQ("Family Type ACF", seen.family);
     EXPECT_EQ((std::vector<std::string>{"get 3", "get 89", "get 2"}), modem.Log());
-    /* The box is modal: the message returns only once it is closed. */
-    EXPECT_TRUE(AboutBoxes().empty());
-}
 
-TEST_F(AboutBox, TheAboutCommandShowsEachFamilyAndAnUnknownOneAsNotAvailable)
-{
-    modem.texts[MOH_ITEM_MODEM_NAME] = "Modem";
-    Start();
-    const char *const names[] = {"Family Type HSF", "Family Type HCF"};
-    for (DWORD family : {0u, 1u}) {
+    const char *const names[] = {"Family Type HSF", "Family Type HCF", "Family Type ACF", "not available"};
+    for (DWORD family : {0u, 1u, 3u}) {
         modem.values[MOH_ITEM_FAMILY] = family;
         EXPECT_EQ(names[family], Show(WM_COMMAND, IDCMD_ABOUT).family);
     }
-    modem.values[MOH_ITEM_FAMILY] = 3;
-    EXPECT_EQ("not available", Show(WM_COMMAND, IDCMD_ABOUT).family);
 }
 
 TEST_F(AboutBox, WithoutTheModemsNameNothingOfTheModemIsShown)
@@ -259,12 +208,9 @@ TEST_F(AboutBox, ASecondRequestWhileTheBoxIsOpenShowsNoSecondBox)
 {
     modem.texts[MOH_ITEM_MODEM_NAME] = "Modem";
     Start();
-    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window, true);
-    EXPECT_EQ(1, seen.boxes);
+    EXPECT_FALSE(Show(WM_CONTEXTMENU, (WPARAM)window, true).second);
     EXPECT_EQ(3u, modem.calls.size());
-
-    /* Once it is closed, the next request shows it again. */
-    EXPECT_EQ("Modem", Show(WM_COMMAND, IDCMD_ABOUT).modem);
+    EXPECT_EQ("Modem", Show(WM_COMMAND, IDCMD_ABOUT).modem) << "once closed, it shows again";
 }
 
 TEST_F(AboutBox, TheGermanTextsComeFromTheIniBesideTheLibrary)
