@@ -26,7 +26,6 @@ private:
     void Watch();
     bool AnswerOne();
 
-    DWORD processId_;
     volatile int button_;
     volatile bool stop_;
     std::mutex mutex_;

@@ -65,7 +65,7 @@ bool WaitUntilGone(HWND window)
 
 std::string TextOf(HWND window)
 {
-    char text[512] = "";
+    char text[1024] = "";
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
