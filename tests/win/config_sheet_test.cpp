@@ -420,6 +420,8 @@ protected:
     }
 };
 
+/* The window closes without asking and comes back from the new language's resource module, still
+   talking to the same modem; its own exit then asks, in the new language, and ends the loop. */
 TEST_F(FromMainWindow, AnotherLanguageRebuildsTheWindowInIt)
 {
     Set("MOH", "Language", "1033");
@@ -429,11 +431,23 @@ TEST_F(FromMainWindow, AnotherLanguageRebuildsTheWindowInIt)
     HWND page = Page(2);
     SelectLanguage(page, 1031);
     ASSERT_EQ(1031, SelectedLanguage(page)) << "German is installed";
+    modem.ClearLog();
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     ASSERT_TRUE(WaitUntilGone(first)) << "the window closes without asking";
-    ASSERT_TRUE(WaitFor([&] { return loop.window() != NULL; }));
+    HWND rebuilt = NULL;
+    ASSERT_TRUE(WaitFor([&] { return (rebuilt = loop.window()) != NULL; }));
+    SendMessageA(rebuilt, WM_NULL, 0, 0);  /* once it answers, its start-up requests are made */
     EXPECT_EQ("1031", Saved("Language"));
-    EXPECT_EQ("Anrufer:", Text(loop.window(), IDC_CALLER_LABEL));
+    EXPECT_EQ("Anrufer:", Text(rebuilt, IDC_CALLER_LABEL));
+    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\mohrc.dll")), ReadFileBytes(ModulePath("mohrc.dll")));
+    ASSERT_FALSE(modem.calls.empty());
+    EXPECT_EQ((DWORD)MOH_ITEM_DIAG_STATE, modem.calls.front().item);
+
+    MessageBoxAnswerer answerer(IDYES);
+    PostMessageA(rebuilt, WM_COMMAND, IDCMD_EXIT, 0);
+    ASSERT_TRUE(loop.Ended());
+    ASSERT_EQ(1u, answerer.Seen().size());
+    EXPECT_NE(std::string::npos, answerer.Seen()[0].text.find("wirklich"));
 }
 
 TEST_F(FromMainWindow, TheSameLanguageIsWrittenAgainWithoutARebuild)

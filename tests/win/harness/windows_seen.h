@@ -32,6 +32,8 @@ public:
     bool Start();
     /* Ends the loop; the thread's other windows go with it. */
     void Stop();
+    /* Whether CreateMOH has returned, waited for. */
+    bool Ended() const { return WaitForSingleObject(thread_, 10000) == WAIT_OBJECT_0; }
     /* The main window, looked for again after the library rebuilt it. */
     HWND window();
     /* A window of the loop's thread for which match holds. */
