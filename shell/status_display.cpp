@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "module_state.h"
 #include "mohres.h"
+#include "steady_controls.h"
 
 int animationFrame;
 
@@ -28,7 +29,7 @@ int SetStatusText(HWND, DWORD state)
         return 0;
     char text[TEXT_SIZE] = "";
     LoadStringA(resourceModule, kStateTexts[state], text, sizeof text);
-    SetDlgItemTextA(mainWindow, IDC_STATUS_LINE, text);
+    SetWindowTextA(SteadyControl(mainWindow, IDC_STATUS_LINE), text);
     return 1;
 }
 
@@ -66,7 +67,7 @@ void ShowIdle(HWND window, HWND statusBar)
     callPhase = PHASE_NONE;
     char text[IDLE_TEXT_SIZE] = "";
     LoadStringA(resourceModule, IDS_IDLE, text, sizeof text);
-    SetDlgItemTextA(window, IDC_STATUS_LINE, text);
+    SetWindowTextA(SteadyControl(window, IDC_STATUS_LINE), text);
     if (TrayIconResource() && !live.showOnSystray) {
         RemoveTrayIcon();
         ShowWindow(window, SW_HIDE);
@@ -80,5 +81,5 @@ void SetStatePicture(HWND window, int index)
 {
     if (index < 0 || index > 2)
         return;
-    SendDlgItemMessageA(window, IDC_STATE_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)stateBitmaps[index]);
+    SendMessageA(SteadyControl(window, IDC_STATE_PICTURE), STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)stateBitmaps[index]);
 }

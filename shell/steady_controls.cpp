@@ -4,7 +4,16 @@
 
 namespace {
 
-enum { TEXT_SIZE = 1024 };
+enum { TEXT_SIZE = 1024, MAX_STEADY = 8 };
+
+struct KnownControl {
+    int id;
+    HWND control;
+};
+
+HWND knownDialog;
+KnownControl knownControls[MAX_STEADY];
+int knownCount;
 
 const char kPreviousProc[] = "SteadyControlProc";
 
@@ -35,11 +44,23 @@ LRESULT CALLBACK SteadyControlProc(HWND control, UINT message, WPARAM wParam, LP
 
 void KeepSteadyControls(HWND dialog, const int *ids, int count)
 {
+    knownDialog = dialog;
+    knownCount = 0;
     for (int i = 0; i < count; ++i) {
         HWND control = GetDlgItem(dialog, ids[i]);
+        if (knownCount < MAX_STEADY)
+            knownControls[knownCount++] = {ids[i], control};
         if (!control || GetPropA(control, kPreviousProc))
             continue;
         SetPropA(control, kPreviousProc, (HANDLE)GetWindowLongPtrA(control, GWLP_WNDPROC));
         SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)SteadyControlProc);
     }
+}
+
+HWND SteadyControl(HWND dialog, int id)
+{
+    for (int i = 0; dialog == knownDialog && i < knownCount; ++i)
+        if (knownControls[i].id == id)
+            return knownControls[i].control;
+    return GetDlgItem(dialog, id);
 }

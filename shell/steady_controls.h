@@ -8,4 +8,8 @@
    nothing and repaints nothing; any other change goes through as before. */
 void KeepSteadyControls(HWND dialog, const int *ids, int count);
 
+/* The control of that id, remembered for the dialog given last to KeepSteadyControls: looking a
+   control up asks the window server each time. */
+HWND SteadyControl(HWND dialog, int id);
+
 #endif
