@@ -52,17 +52,20 @@ FUZZ_SECONDS ?= 30
 fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) tests/fuzz/run-fuzzers.sh $(BUILD)/fuzz
 
-# Phone-book lookup against a plain read of the file, optimised and without sanitizers; then the
+# Phone-book lookup against a plain read of the file, optimised and without sanitizers, natively
+# and under Wine; the call-list dialogs against a plain list view filled from the same file; the
 # status window under Wine: start-up, AlertMOH per call and idle CPU, each against its anchor.
 bench: deps
+	uptime
 	mkdir -p $(BUILD)/bench
 	$(CXX) -std=c++17 -O2 -Wall -Wextra -Werror -Iengine -Icalllists -o $(BUILD)/bench/lookup_bench \
 	  tests/bench/lookup_bench.cpp calllists/list_text.cpp engine/bounded_text.cpp
 	$(BUILD)/bench/lookup_bench
 	$(CMAKE_WIN64) >/dev/null
-	cmake --build $(BUILD)/win64 --target lookup_bench_wine window_bench -j$(JOBS)
+	cmake --build $(BUILD)/win64 --target lookup_bench_wine list_dialog_bench_wine window_bench -j$(JOBS)
 	tests/win/wine-session.sh start $(BUILD)/win64
 	$(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/lookup_bench_wine.exe; status=$$?; \
+	  $(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/list_dialog_bench_wine.exe || status=1; \
 	  $(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/window_bench.exe || status=1; \
 	  tests/win/wine-session.sh stop $(BUILD)/win64; exit $$status
 

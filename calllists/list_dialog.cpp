@@ -197,6 +197,26 @@ void OnGetDisplayInfo(ListDialog *dialog, NMLVDISPINFOA *info)
     CopyText(info->item.pszText, (size_t)info->item.cchTextMax, shown ? texts.text[column] : "");
 }
 
+/* Typing in the list: the next entry from the starting one whose name starts with the typed text. */
+BOOL OnFindItem(ListDialog *dialog, const NMLVFINDITEMA *find)
+{
+    LRESULT found = -1;
+    int count = ListItemCount(dialog);
+    size_t typed = find->lvfi.psz ? strlen(find->lvfi.psz) : 0;
+    for (int step = 0; (find->lvfi.flags & LVFI_STRING) && typed > 0 && step < count && found < 0; ++step) {
+        int index = (find->iStart + step) % count;
+        EntryTexts texts;
+        ListItemFields(dialog, index, &texts);
+        const char *name = texts.text[FIELD_NAME];
+        bool whole = !(find->lvfi.flags & LVFI_PARTIAL);
+        if (strlen(name) >= typed && (!whole || name[typed] == '\0') &&
+            CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name, (int)typed, find->lvfi.psz, (int)typed) == CSTR_EQUAL)
+            found = index;
+    }
+    SetWindowLongPtrA(dialog->window, DWLP_MSGRESULT, found);
+    return TRUE;
+}
+
 void OnGetInfoTip(ListDialog *dialog, NMLVGETINFOTIPA *tip)
 {
     EntryTexts texts;
@@ -213,6 +233,7 @@ BOOL OnNotify(ListDialog *dialog, NMHDR *header)
     case TTN_NEEDTEXTW: return FillCommandTooltip(header);
     case LVN_GETDISPINFOA: OnGetDisplayInfo(dialog, (NMLVDISPINFOA *)header); return TRUE;
     case LVN_GETINFOTIPA: OnGetInfoTip(dialog, (NMLVGETINFOTIPA *)header); return TRUE;
+    case LVN_ODFINDITEMA: return OnFindItem(dialog, (const NMLVFINDITEMA *)header);
     case LVN_COLUMNCLICK:
         dialog->rows.sortColumn = ((const NMLISTVIEW *)header)->iSubItem;
         SortList(dialog);

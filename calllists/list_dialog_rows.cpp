@@ -34,7 +34,11 @@ void MarkListSelection(ListDialog *dialog)
     for (ListEntry &entry : dialog->rows.entries)
         entry.marks &= (uint8_t)~(ENTRY_SELECTED | ENTRY_FOCUSED);
     int count = ListItemCount(dialog);
-    for (int index = -1; (index = ListView_GetNextItem(dialog->list, index, LVNI_SELECTED)) >= 0 && index < count;)
+    /* Stopping at the last selected entry spares a walk through the rest of a long list. */
+    int left = (int)SendMessageA(dialog->list, LVM_GETSELECTEDCOUNT, 0, 0);
+    for (int index = -1; left > 0 && (index = ListView_GetNextItem(dialog->list, index, LVNI_SELECTED)) >= 0 &&
+                         index < count;
+         --left)
         dialog->rows.entries[(size_t)index].marks |= ENTRY_SELECTED;
     int focused = ListView_GetNextItem(dialog->list, -1, LVNI_FOCUSED);
     if (focused >= 0 && focused < count)
