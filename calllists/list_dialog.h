@@ -61,8 +61,9 @@ void UpdateListToolbar(ListDialog *dialog);
 /* Sorts again by the sort column, the selection staying with its entries. */
 void SortList(ListDialog *dialog);
 
-/* Around a change of the rows: the first marks the selected and focused entries, the second
-   shows the rows' new count and selects the marked entries again. */
+/* Around a change of the rows: the first marks the selected and focused entries and clears
+   them in the list control, the second shows the rows' new count and selects the marked entries
+   again. */
 void MarkListSelection(ListDialog *dialog);
 void ShowListRows(ListDialog *dialog);
 /* Replaces the template's list control by an owner-data one of the same place and styles. */

@@ -30,10 +30,9 @@ bool TakeInListFile(ListDialog *dialog)
     if (!ReadListFile(dialog->kind->path, &block, &length))
         return false;
     MarkListSelection(dialog);
-    size_t added = TakeNewLines(&dialog->rows, block, length);
+    TakeNewLines(&dialog->rows, block, length);
     free(block);
-    if (added > 0)
-        ShowListRows(dialog);
+    ShowListRows(dialog);
     dialog->readError = 0;
     return true;
 }

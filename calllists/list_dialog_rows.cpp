@@ -34,22 +34,27 @@ void MarkListSelection(ListDialog *dialog)
     for (ListEntry &entry : dialog->rows.entries)
         entry.marks &= (uint8_t)~(ENTRY_SELECTED | ENTRY_FOCUSED);
     int count = ListItemCount(dialog);
-    /* Stopping at the last selected entry spares a walk through the rest of a long list. */
-    int left = (int)SendMessageA(dialog->list, LVM_GETSELECTEDCOUNT, 0, 0);
-    for (int index = -1; left > 0 && (index = ListView_GetNextItem(dialog->list, index, LVNI_SELECTED)) >= 0 &&
-                         index < count;
-         --left)
-        dialog->rows.entries[(size_t)index].marks |= ENTRY_SELECTED;
     int focused = ListView_GetNextItem(dialog->list, -1, LVNI_FOCUSED);
-    if (focused >= 0 && focused < count)
+    /* Item by item: stopping at the last selected one spares a walk through the rest of a long
+       list, which clearing all at once would take. */
+    for (int left = (int)SendMessageA(dialog->list, LVM_GETSELECTEDCOUNT, 0, 0); left > 0; --left) {
+        int index = ListView_GetNextItem(dialog->list, -1, LVNI_SELECTED);
+        if (index < 0 || index >= count)
+            break;
+        dialog->rows.entries[(size_t)index].marks |= ENTRY_SELECTED;
+        SetItemState(dialog->list, index, 0);
+    }
+    if (focused >= 0 && focused < count) {
         dialog->rows.entries[(size_t)focused].marks |= ENTRY_FOCUSED;
+        SetItemState(dialog->list, focused, 0);
+    }
 }
 
+/* The entries keep their marks; the list control has none selected when this starts. */
 void ShowListRows(ListDialog *dialog)
 {
     HWND list = dialog->list;
     SendMessageA(list, LVM_SETITEMCOUNT, (WPARAM)ListItemCount(dialog), 0);
-    SetItemState(list, -1, 0);
     int index = 0;
     for (const ListEntry &entry : dialog->rows.entries) {
         UINT state = (entry.marks & ENTRY_SELECTED ? LVIS_SELECTED : 0) | (entry.marks & ENTRY_FOCUSED ? LVIS_FOCUSED : 0);
