@@ -16,9 +16,13 @@ fail() { echo "check-module-folder: $*" >&2; exit 1; }
 version_value() { strings -el "$1" | grep -x -A1 "$2" | sed -n 2p; }
 
 for f in moh.dll moh.h mohrc.dll corvanectln.dll pellora.ini logon.bmp dbsview.exe mohhost.exe scenarios/accept_and_resume.txt \
-         infopane.dll infopane.ini Pellora.CHM ENU/mohrc.dll ENU/infopane.ini ENU/infopane.dll ENU/Pellora.CHM \
-         DEU/mohrc.dll DEU/infopane.ini DEU/infopane.dll DEU/Pellora.CHM; do
+         infopane.dll infopane.ini Pellora.CHM; do
   [ -f "$folder/$f" ] || fail "$folder/$f is missing"
+done
+for language in ENU DEU FRA ESP ITA; do
+  for f in mohrc.dll infopane.ini infopane.dll Pellora.CHM; do
+    [ -f "$folder/$language/$f" ] || fail "$folder/$language/$f is missing"
+  done
 done
 
 version=$(version_value "$folder/moh.dll" FileVersion)

@@ -1,16 +1,18 @@
 /*
  * shot: a picture of the status window in a realistic moment, for the documentation.
  *
- *   shot.exe OUTPUT.bmp [STATE]
+ *   shot.exe OUTPUT.bmp [STATE [LANGUAGE]]
  *
  * Run it from the module folder. It loads moh.dll as a dialer does, plays a small scripted
  * modem behind the request function (a V.92 connection, then a waiting call from "Ann Smith"
  * that the server put through), stops the clock a few seconds into the decision, and copies the
  * window as it is on the screen into a 24-bit BMP file. STATE (0 to 12, default 3: waiting for
  * the user's decision) is the modem-on-hold state the modem reports, to look at another status
- * line in the same scene.
+ * line in the same scene. LANGUAGE (a Windows language identifier, as the Language page stores it)
+ * is written into the user's settings before the library loads, so the window comes up in it.
  */
 #include <windows.h>
+#include <shlobj.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -101,6 +103,22 @@ void PlayWaitingCall(HWND window, DWORD shownState)
         KillTimer(window, timer);
 }
 
+/* The user's settings as after a first run, with the language chosen: the library keeps an
+   existing settings file and copies that language's files at load. */
+void ChooseLanguage(const char *language)
+{
+    char path[MAX_PATH + 64] = "";
+    if (FAILED(SHGetFolderPathA(NULL, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, NULL, 0, path)))
+        return;
+    lstrcatA(path, "\\Corvane Software");
+    CreateDirectoryA(path, NULL);
+    lstrcatA(path, "\\Pellora");
+    CreateDirectoryA(path, NULL);
+    lstrcatA(path, "\\pellora.ini");
+    CopyFileA("pellora.ini", path, FALSE);
+    WritePrivateProfileStringA("MOH", "Language", language, path);
+}
+
 bool WriteBmp(const char *path, HDC dc, HBITMAP bitmap, int width, int height)
 {
     BITMAPINFOHEADER header = {};
@@ -157,11 +175,13 @@ bool CaptureWindow(HWND window, const char *path)
 
 int main(int argc, char **argv)
 {
-    if (argc < 2 || argc > 3) {
-        fprintf(stderr, "usage: shot OUTPUT.bmp [STATE]\n");
+    if (argc < 2 || argc > 4) {
+        fprintf(stderr, "usage: shot OUTPUT.bmp [STATE [LANGUAGE]]\n");
         return 2;
     }
-    DWORD shownState = argc == 3 ? (DWORD)atoi(argv[2]) : MOH_STATE_WAIT_FOR_USER_DECISION;
+    DWORD shownState = argc >= 3 ? (DWORD)atoi(argv[2]) : MOH_STATE_WAIT_FOR_USER_DECISION;
+    if (argc == 4)
+        ChooseLanguage(argv[3]);
     HMODULE library = LoadLibraryA("moh.dll");
     CreateFn create = library ? (CreateFn)(void *)GetProcAddress(library, "CreateMOH") : NULL;
     alert = library ? (AlertFn)(void *)GetProcAddress(library, "AlertMOH") : NULL;
