@@ -1,7 +1,7 @@
 /* Every shipped language, chosen in the settings as the Language page stores it and loaded as a
-   dialer loads the library: the status window, each page of the configuration sheet, both list
-   dialogs and the entry editor show no text wider or taller than its control, measured with the
-   control's own font. */
+   dialer loads the library: the status window, each page of the configuration sheet and of the
+   keypad sheet its Sounds page opens, both list dialogs and the entry editor show no text wider
+   or taller than its control, measured with the control's own font. */
 #include "engine_fixture.h"
 
 #include <commctrl.h>
@@ -15,8 +15,8 @@
 
 namespace {
 
-/* The tab control of a property sheet. */
-enum { SHEET_TABS = 0x3020 };
+/* The tab control of a property sheet, and the configuration page that opens the keypad sheet. */
+enum { SHEET_TABS = 0x3020, SOUNDS_PAGE = 1 };
 enum { GIVE_UP_TICKS = 1000, HEADER_MARGIN = 12, GROUP_MARGIN = 16, BUTTON_MARGIN = 8, CHECK_GAP = 4 };
 
 struct Language {
@@ -149,12 +149,23 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
 
 class TextFit : public EngineTest, public ::testing::WithParamInterface<Language> {
 protected:
-    /* A shown dialog, other than the status window, holding that control. */
-    HWND Dialog(int control, const char *controlClass)
+    /* A shown dialog, other than the status window and other, holding that control. */
+    HWND Dialog(int control, const char *controlClass, HWND other = NULL)
     {
         return FindShown([=](HWND w) {
-            return ClassOf(w) == "#32770" && lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
+            return w != other && ClassOf(w) == "#32770" &&
+                   lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
         }, window);
+    }
+    /* Every page of a property sheet, each shown in turn, as the sheet lays it out. */
+    static void CheckPages(HWND sheet, const char *what)
+    {
+        int pages = TabCtrl_GetItemCount(GetDlgItem(sheet, SHEET_TABS));
+        EXPECT_LE(3, pages) << what;
+        for (int i = 0; i < pages; ++i) {
+            PropSheet_SetCurSel(sheet, NULL, i);
+            EXPECT_EQ("", CutTexts(PropSheet_GetCurrentPageHwnd(sheet))) << what << " page " << i;
+        }
     }
     /* Clicks command in the status window and runs the steps inside the dialog it opens. */
     void RunModal(int command, std::deque<std::function<bool()>> script)
@@ -195,19 +206,33 @@ TEST_P(TextFit, NoTextIsCut)
     for (UINT id : kStatusTexts)
         EXPECT_EQ("", Overflow(statusLine, String(id), BoxOf(statusLine))) << "status line";
 
-    RunModal(IDCMD_CONFIG, {[this] {
-        HWND sheet = Dialog(SHEET_TABS, WC_TABCONTROLA);
-        if (!sheet)
-            return false;
-        int pages = TabCtrl_GetItemCount(GetDlgItem(sheet, SHEET_TABS));
-        EXPECT_EQ(3, pages);
-        for (int i = 0; i < pages; ++i) {
-            PropSheet_SetCurSel(sheet, NULL, i);
-            EXPECT_EQ("", CutTexts(PropSheet_GetCurrentPageHwnd(sheet))) << "configuration page " << i;
-        }
-        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-        return true;
-    }});
+    /* The configuration sheet, then the keypad sheet its Sounds page opens. */
+    HWND sheet = NULL;
+    RunModal(IDCMD_CONFIG, {
+        [&] {
+            if (!(sheet = Dialog(SHEET_TABS, WC_TABCONTROLA)))
+                return false;
+            CheckPages(sheet, "configuration");
+            PropSheet_SetCurSel(sheet, NULL, SOUNDS_PAGE);
+            HWND advanced = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED);
+            PostMessageA(GetParent(advanced), WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)advanced);
+            return true;
+        },
+        [&] {
+            HWND keypad = Dialog(SHEET_TABS, WC_TABCONTROLA, sheet);
+            if (keypad) {
+                CheckPages(keypad, "keypad");
+                PostMessageA(keypad, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            }
+            return keypad != NULL;
+        },
+        [&] {
+            if (Dialog(SHEET_TABS, WC_TABCONTROLA, sheet))
+                return false;
+            PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            return true;
+        },
+    });
 
     RunModal(IDCMD_PHONEBOOK, {
         Check(IDC_CALL_LIST, WC_LISTVIEWA, "phone book", [](HWND list) { PostMessageA(list, WM_COMMAND, IDCMD_LIST_NEW, 0); }),
