@@ -1,15 +1,9 @@
 # moh.dll: the library's sources are one object library, linked into the DLL and into the
 # white-box test programs.
 set(LIBRARY_SOURCES
-  engine/host_link.cpp
-  engine/modem_requests.cpp
-  engine/commands_state.cpp
-  engine/connection.cpp
-  engine/incoming_call.cpp
-  engine/call_actions.cpp
-  engine/call_timers.cpp
-  engine/call_record.cpp
-  engine/trace.cpp
+  shell/host_link.cpp
+  shell/engine_ports_win32.cpp
+  shell/trace.cpp
   calllists/list_files.cpp
 
   calllists/call_list_dialog.cpp

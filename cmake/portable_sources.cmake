@@ -5,6 +5,14 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/engine/event_names.cpp
   ${CMAKE_SOURCE_DIR}/engine/countdown_text.cpp
   ${CMAKE_SOURCE_DIR}/engine/caller_id.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_core.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_events.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_connection.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_incoming.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_decision.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_timers.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_record.cpp
+  ${CMAKE_SOURCE_DIR}/engine/engine_requests.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_text.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_entry.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_rows.cpp
@@ -15,4 +23,5 @@ set(PORTABLE_INCLUDE_DIRS
   ${CMAKE_SOURCE_DIR}/engine
   ${CMAKE_SOURCE_DIR}/shell
   ${CMAKE_SOURCE_DIR}/calllists
+  ${CMAKE_SOURCE_DIR}/resources
 )

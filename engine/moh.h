@@ -5,9 +5,9 @@
  * function, and reports each modem event through AlertMOH on the thread that called
  * CreateMOH. The library asks and orders the modem only through the request function.
  */
-#ifndef MOH_H
-#define MOH_H
-
+/* The exports need the platform's types; the call engine takes only the numbers below. */
+#if !defined(MOH_CONSTANTS_ONLY) && !defined(MOH_EXPORTS_DECLARED)
+#define MOH_EXPORTS_DECLARED
 #include <windows.h>
 
 #ifdef __cplusplus
@@ -23,6 +23,14 @@ typedef int (__cdecl *MOH_REQUEST)(DWORD op, DWORD dataKind, DWORD item,
 HWND WINAPI CreateMOH(HWND parent, int loopFlag, MOH_REQUEST request);
 int  WINAPI ConfigMOH(HWND parent);
 void WINAPI AlertMOH(DWORD kind, DWORD **data);   /* *data points to the event's value */
+
+#ifdef __cplusplus
+}
+#endif
+#endif
+
+#ifndef MOH_H
+#define MOH_H
 
 /* Request operations */
 #define MOH_OP_GET                      0
@@ -134,9 +142,5 @@ void WINAPI AlertMOH(DWORD kind, DWORD **data);   /* *data points to the event's
 #define MOH_METHOD_MANUAL               0
 #define MOH_METHOD_AUTOMATIC            1
 #define MOH_METHOD_NONE                 2
-
-#ifdef __cplusplus
-}
-#endif
 
 #endif

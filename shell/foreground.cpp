@@ -1,6 +1,5 @@
 /* Bringing the main window to the front when a call needs the user, and giving the front back
    to the window that had it. */
-#include "engine.h"
 #include "main_window.h"
 #include "status_display.h"
 #include "trace.h"

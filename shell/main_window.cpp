@@ -7,7 +7,6 @@
 
 #include "call_list_dialog.h"
 #include "corvanectln.h"
-#include "engine.h"
 #include "help_about.h"
 #include "host_link.h"
 #include "main_toolbar.h"
@@ -35,7 +34,7 @@ int restartFlag;
 
 namespace {
 
-enum { TITLE_SIZE = 256, POLL_PERIOD_MS = 1000, MIN_WIDTH = 364, LOG_BUTTON_WIDTH = 40, RESIZE_OPTIONS = 13 };
+enum { TITLE_SIZE = 256, MIN_WIDTH = 364, LOG_BUTTON_WIDTH = 40, RESIZE_OPTIONS = 13 };
 
 const SIZING kResizeRows[] = {
     {IDC_CALLER_LABEL, 0, 0, 100, 0},  {IDC_CALLER_NAME, 0, 0, 100, 0}, {IDC_CALLER_NUMBER, 0, 0, 100, 0},
@@ -149,11 +148,9 @@ BOOL OnInitDialog(HWND window)
     mainMenu = LoadMenuA(resourceModule, MAKEINTRESOURCE(IDM_MAIN));
     CreateMainToolbar(window);
     FitToolbar(window);
-    animationFrame = 0;
     for (int i = 0; i < 3; ++i)
         stateBitmaps[i] = Bitmap_Load(resourceModule, IDB_STATE_IDLE + i);
     CreateStatusBar(window);
-    SetTimer(window, TIMER_POLL, POLL_PERIOD_MS, NULL);
     char label[TITLE_SIZE] = "";
     LoadStringA(resourceModule, IDS_CALLER_LABEL, label, sizeof label);
     SetDlgItemTextA(window, IDC_CALLER_LABEL, label);
@@ -164,7 +161,7 @@ BOOL OnInitDialog(HWND window)
     messageFilterHook = SetWindowsHookExA(WH_MSGFILTER, MessageFilterProc, moduleHandle, GetCurrentThreadId());
     EmphasiseCallerAndCountdown(window);
     KeepSteadyControls(window, kSteadyControls, sizeof kSteadyControls / sizeof kSteadyControls[0]);
-    EngineStart();
+    Engine().Start();
     Resize_Init(window, RESIZE_OPTIONS, kResizeRows, sizeof kResizeRows / sizeof kResizeRows[0]);
     ApplySavedSize(window);
     CentreWindow(window);
@@ -199,7 +196,7 @@ void OnExit(HWND window)
     if (exitGuard)
         return;
     exitGuard = 1;
-    if (callPhase == PHASE_ON_HOLD) {
+    if (Engine().Phase() == PHASE_ON_HOLD) {
         ShowMessage(window, IDS_EXIT_REFUSED, MB_ICONEXCLAMATION);
         exitGuard = 0;
         return;
@@ -229,12 +226,9 @@ void RunCallList(HWND window, LPARAM kind)
 
 void OnCommand(HWND window, int id)
 {
+    if (Engine().OnCommand(id))
+        return;
     switch (id) {
-    case IDCMD_ACCEPT: AcceptCall(); break;
-    case IDCMD_IGNORE: IgnoreCall(); break;
-    case IDCMD_DISCONNECT: DisconnectCall(); break;
-    case IDCMD_CALL: RequestOutgoingCall(); break;
-    case IDCMD_RECONNECT: ReconnectCall(); break;
     case IDCMD_EXIT: OnExit(window); break;
     case IDCMD_HELP: ShowHelp(window, HELP_DEFAULT_TOPIC); break;
     case IDCMD_CONFIG: ConfigMOH(window); break;
@@ -273,9 +267,17 @@ void OnActivate(HWND window, WPARAM state)
     acceleratorTarget = active ? window : NULL;
 }
 
+void OnTimer(HWND window, UINT_PTR timerId)
+{
+    if (timerId == TIMER_STATUS_TEXT)
+        OnStatusTextTimer(window);
+    else
+        Engine().OnTimer((int)timerId);
+}
+
 void OnDestroy(HWND window)
 {
-    StopRing();
+    Engine().StopRing();
     RemoveTrayIcon();
     for (HBITMAP &bitmap : stateBitmaps) {
         DeleteObject(bitmap);

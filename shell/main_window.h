@@ -4,21 +4,7 @@
 
 #include <windows.h>
 
-/* Module-wide copies of the settings the engine and the window use throughout; read when the
-   main window initialises and refreshed by the configuration pages. */
-struct LiveSettings {
-    int soundsEnable;
-    int screenAll;
-    int disableMoh;
-    int acceptAll;
-    int ignoreAll;
-    int timeout;
-    int loadAtStartup;
-    int showOnSystray;
-    int minimize;
-    int incomingCallLog;
-    int callButtonStatus;
-};
+#include "live_settings.h"
 
 extern LiveSettings live;
 extern HWND mainWindow;       /* 0 while no main window exists */

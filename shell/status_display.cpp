@@ -1,14 +1,11 @@
 /* The status line and state picture of the main window, and the state poll that feeds them. */
 #include "status_display.h"
 
-#include "engine.h"
 #include "host_link.h"
 #include "main_window.h"
 #include "module_state.h"
 #include "mohres.h"
 #include "steady_controls.h"
-
-int animationFrame;
 
 namespace {
 
@@ -44,7 +41,7 @@ void ShowMohState(HWND window, HWND statusBar, DWORD state, int resetBlink)
     if (!TrayIconResource()) {
         AddTrayIcon(window);
         trayBlinkPhase = 0;
-    } else if (callPhase == PHASE_DECISION || callPhase == PHASE_ON_HOLD) {
+    } else if (Engine().Phase() == PHASE_DECISION || Engine().Phase() == PHASE_ON_HOLD) {
         UpdateTrayIcon(trayBlinkPhase);
         trayBlinkPhase = !trayBlinkPhase;
     } else if (trayBlinkPhase) {
@@ -54,17 +51,8 @@ void ShowMohState(HWND window, HWND statusBar, DWORD state, int resetBlink)
     SetStatusText(statusBar, state);
 }
 
-DWORD PollMohState(HWND window, HWND statusBar)
-{
-    DWORD state = MOH_STATE_LAST;
-    if (ModemRequest(MOH_OP_GET, MOH_DATA_DWORD, MOH_ITEM_MOH_STATE, NULL, 0, &state))
-        ShowMohState(window, statusBar, state, 0);
-    return state;
-}
-
 void ShowIdle(HWND window, HWND statusBar)
 {
-    callPhase = PHASE_NONE;
     char text[IDLE_TEXT_SIZE] = "";
     LoadStringA(resourceModule, IDS_IDLE, text, sizeof text);
     SetWindowTextA(SteadyControl(window, IDC_STATUS_LINE), text);

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "engine.h"
+#include "call_engine.h"
 #include "main_window.h"
 #include "module_state.h"
 #include "mohres.h"
@@ -33,6 +33,19 @@ void OnHotItemChange(HWND window, const NMTBHOTITEM *hot)
 }
 
 }  // namespace
+
+/* Once the cursor has left the toolbar's buttons, the status bar shows its ready text again. */
+void OnStatusTextTimer(HWND window)
+{
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(toolbarWindow, &cursor);
+    int button = (int)SendMessageA(toolbarWindow, TB_HITTEST, 0, (LPARAM)&cursor);
+    if (button >= 0 && cursor.x >= 0 && cursor.y >= 0)
+        return;
+    KillTimer(window, TIMER_STATUS_TEXT);
+    ShowStatusHelp(IDS_READY);
+}
 
 BOOL OnToolbarNotify(HWND window, NMHDR *header)
 {

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "engine.h"
+#include "host_link.h"
 #include "main_window.h"
 #include "module_state.h"
 #include "mohres.h"
@@ -22,15 +22,10 @@ void SetIcon(int resource)
     trayIcon.hIcon = LoadIconA(resourceModule, MAKEINTRESOURCE(resource));
 }
 
-/* The icon for the call phase: ringing while a waiting call rings, the alert icon for the other
-   half of a blink. */
 int ChooseIcon(int flag)
 {
-    if (callPhase == PHASE_DECISION && !outgoingCall)
-        return IDI_MOH_RING1 + animationFrame;
-    if (callPhase == PHASE_DECISION || callPhase == PHASE_ON_HOLD)
-        return flag ? IDI_MOH_NORMAL : IDI_MOH_ALERT;
-    return IDI_MOH_NORMAL;
+    const CallEngine &engine = Engine();
+    return TrayIconFor(engine.Phase(), engine.OutgoingCall(), engine.AnimationFrame(), flag);
 }
 
 void AppendMenuText(HMENU menu, UINT position, UINT command)
@@ -86,6 +81,16 @@ void RunTrayMenu(HWND window)
 }
 
 }  // namespace
+
+/* Ringing while a waiting call rings, the alert icon for the other half of a blink. */
+int TrayIconFor(int phase, int outgoing, int frame, int flag)
+{
+    if (phase == PHASE_DECISION && !outgoing)
+        return IDI_MOH_RING1 + frame;
+    if (phase == PHASE_DECISION || phase == PHASE_ON_HOLD)
+        return flag ? IDI_MOH_NORMAL : IDI_MOH_ALERT;
+    return IDI_MOH_NORMAL;
+}
 
 int TrayIconResource(void)
 {

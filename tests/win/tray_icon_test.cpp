@@ -3,7 +3,7 @@
    library's objects are linked in, so the test reads the icon's resource number. */
 #include <gtest/gtest.h>
 
-#include "engine.h"
+#include "host_link.h"
 #include "fake_modem.h"
 #include "main_window.h"
 #include "module_folder.h"
@@ -89,16 +89,8 @@ class IconChoice : public TrayIcon, public ::testing::WithParamInterface<IconCas
 
 TEST_P(IconChoice, FollowsThePhaseTheCallDirectionTheBlinkAndTheFrame)
 {
-    Start();
-    AddTrayIcon(window);
-    callPhase = GetParam().phase;
-    outgoingCall = GetParam().outgoing;
-    animationFrame = GetParam().frame;
-    UpdateTrayIcon(GetParam().flag);
-    EXPECT_EQ(GetParam().icon, TrayIconResource());
-    callPhase = PHASE_NONE;
-    outgoingCall = 0;
-    animationFrame = 0;
+    const IconCase &c = GetParam();
+    EXPECT_EQ(c.icon, TrayIconFor(c.phase, c.outgoing, c.frame, c.flag));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -128,16 +120,16 @@ TEST_F(TrayIcon, RingingAnimatesTheIconAndThePictureUntilTheDecision)
     modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
     Start();
     CallRings();
-    ASSERT_EQ(PHASE_DECISION, callPhase);
+    ASSERT_EQ(PHASE_DECISION, Engine().Phase());
     const int icons[] = {IDI_MOH_RING2, IDI_MOH_RING3, IDI_MOH_RING1, IDI_MOH_RING2};
     for (int i = 0; i < 4; ++i) {
         Tick(RING_TIMER);
-        EXPECT_EQ((i + 1) % 3, animationFrame);
+        EXPECT_EQ((i + 1) % 3, Engine().AnimationFrame());
         EXPECT_EQ(icons[i], TrayIconResource());
         EXPECT_EQ(stateBitmaps[(i + 1) % 3], StatePicture());
     }
     SendMessageA(window, WM_COMMAND, IDCMD_IGNORE, 0);
-    EXPECT_EQ(0, animationFrame);
+    EXPECT_EQ(0, Engine().AnimationFrame());
     EXPECT_EQ(stateBitmaps[0], StatePicture());
 }
 
@@ -148,7 +140,7 @@ TEST_F(TrayIcon, OnHoldEachPollBlinksAndBackToPhaseZeroTheNextPollEndsTheBlink)
     CallRings();
     SendMessageA(window, WM_COMMAND, IDCMD_ACCEPT, 0);
     Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_CALL_RESUME);
-    ASSERT_EQ(PHASE_ON_HOLD, callPhase);
+    ASSERT_EQ(PHASE_ON_HOLD, Engine().Phase());
     Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
     if (TrayIconResource() != IDI_MOH_ALERT)
         Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
@@ -158,14 +150,16 @@ TEST_F(TrayIcon, OnHoldEachPollBlinksAndBackToPhaseZeroTheNextPollEndsTheBlink)
     Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
     EXPECT_EQ(IDI_MOH_ALERT, TrayIconResource());
 
-    callPhase = PHASE_NONE;
+    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
+    KillTimer(window, POLL_TIMER);
     Poll(MOH_STATE_NONE);
     EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
     /* The blink starts over with the alert icon. */
-    callPhase = PHASE_ON_HOLD;
+    SendMessageA(window, WM_COMMAND, IDCMD_CALL, 0);
+    ASSERT_EQ(PHASE_ON_HOLD, Engine().Phase());
     Poll(MOH_STATE_WAIT_FOR_CALL_RESUME);
     EXPECT_EQ(IDI_MOH_ALERT, TrayIconResource());
-    callPhase = PHASE_NONE;
 }
 
 TEST_F(TrayIcon, IdleWithoutShowOnSystrayRemovesTheIconAndHidesTheWindow)

@@ -1,58 +1,33 @@
-#include "host_link.h"
+/* The host's events: diagnostic states, the server's answer and modem-on-hold states. */
+#include "call_engine.h"
 
-#include "commands_state.h"
-#include "engine_parts.h"
+#include "engine_requests.h"
 #include "event_names.h"
-#include "main_window.h"
-#include "modem_requests.h"
-#include "mohres.h"
-#include "settings.h"
-#include "status_display.h"
-#include "trace.h"
+#include "host_codes.h"
 
-MOH_REQUEST ModemRequest;
-
-void TraceNameOrNumber(const char *format, const char *name, DWORD value)
+int CallEngine::FetchIdentityEarly()
 {
-    char number[16];
-    if (!name) {
-        wsprintfA(number, "%lu", value);
-        name = number;
-    }
-    TraceToWindow(&windowTrace, format, name);
+    return io.settings->ReadInt(SET_WAIT_FOR_REMOTE_RESPONSE) == 0;
 }
 
-namespace {
-
-int FetchIdentityEarly(void)
-{
-    return ReadSettingInt(SET_WAIT_FOR_REMOTE_RESPONSE) == 0;
-}
-
-void GreyCallCommandIfOurs(void)
-{
-    if (live.callButtonStatus == 0)
-        GreyCommand(IDCMD_CALL);
-}
-
-void OnCallerIdInProgress(void)
+void CallEngine::OnCallerIdInProgress()
 {
     if (FetchIdentityEarly())
         GetCallerId();
-    if (mohUnavailable && ReadSettingInt(SET_ACCEPT_V90) && !outgoingCall)
+    if (mohUnavailable && io.settings->ReadInt(SET_ACCEPT_V90) && !outgoingCall)
         GetCallerId();
     GreyCallCommandIfOurs();
 }
 
-void OnModemOnHold(void)
+void CallEngine::OnModemOnHold()
 {
-    DWORD state = QueryMohState();
+    uint32_t state = QueryMohState(*io.modem);
     TraceNameOrNumber("%s", MohStateName(state), state);
     if (state == MOH_STATE_WAIT_FOR_CALL_RESUME)
         OnCallResumeWait();
 }
 
-void OnDiagState(DWORD value)
+void CallEngine::OnDiagState(uint32_t value)
 {
     TraceNameOrNumber("%s", DiagStateName(value), value);
     switch (value) {
@@ -83,13 +58,13 @@ void OnDiagState(DWORD value)
     }
 }
 
-void OnMohStateEvent(DWORD value)
+void CallEngine::OnMohStateEvent(uint32_t value)
 {
     TraceNameOrNumber("%s", MohStateName(value), value);
     switch (value) {
     case MOH_STATE_AS_DETECTED:
         GreyCallCommandIfOurs();
-        if (mohUnavailable && ReadSettingInt(SET_ACCEPT_V90))
+        if (mohUnavailable && io.settings->ReadInt(SET_ACCEPT_V90))
             OnRemoteResponse(MOH_REMOTE_RESPONSE_V90);
         break;
     case MOH_STATE_CALLER_ID_PROCESSING:
@@ -104,30 +79,18 @@ void OnMohStateEvent(DWORD value)
     default:
         break;
     }
-    ShowMohState(mainWindow, statusBarWindow, value, 0);
+    io.window->ShowMohState(value);
 }
 
-void OnRemoteResponseEvent(DWORD value)
+void CallEngine::OnHostEvent(uint32_t kind, uint32_t value)
 {
-    TraceNameOrNumber("%s", RemoteResponseName(value), value);
-    OnRemoteResponse(value);
-}
-
-}  // namespace
-
-extern "C" void WINAPI AlertMOH(DWORD kind, DWORD **data)
-{
-    if (!data || !*data)
-        return;
-    DWORD value = **data;
-    if (!ModemRequest || !mainWindow || live.disableMoh)
-        return;
     switch (kind) {
     case MOH_EVENT_DIAG_STATE:
         OnDiagState(value);
         break;
     case MOH_EVENT_REMOTE_RESPONSE:
-        OnRemoteResponseEvent(value);
+        TraceNameOrNumber("%s", RemoteResponseName(value), value);
+        OnRemoteResponse(value);
         break;
     case MOH_EVENT_MOH_STATE:
         OnMohStateEvent(value);

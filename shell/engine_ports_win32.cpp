@@ -1,0 +1,130 @@
+#include "engine_ports_win32.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include "host_link.h"
+#include "list_files.h"
+#include "main_window.h"
+#include "module_state.h"
+#include "settings.h"
+#include "status_display.h"
+#include "trace.h"
+
+namespace {
+
+class HostModem : public ModemPort {
+public:
+    int Request(uint32_t op, uint32_t dataKind, uint32_t item, char *buffer, uint32_t length,
+                uint32_t *value) override
+    {
+        /* Only reached once CreateMOH has stored the function; the guard keeps a stray call harmless. */
+        if (!ModemRequest)
+            return 0;
+        DWORD word = value ? *value : 0;
+        int result = ModemRequest(op, dataKind, item, buffer, length, value ? &word : NULL);
+        if (value)
+            *value = word;
+        return result;
+    }
+};
+
+class StatusWindow : public WindowPort {
+public:
+    void SetToolbarCommand(int command, int enabled) override
+    {
+        WORD state = enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE;
+        SendMessageA(toolbarWindow, TB_SETSTATE, (WPARAM)command, MAKELONG(state, 0));
+    }
+    void SetMenuCommand(int command, int enabled) override
+    {
+        EnableMenuItem(mainMenu, (UINT)command, enabled ? MF_ENABLED : MF_GRAYED);
+    }
+    void SetFieldText(int control, const char *text) override { SetDlgItemTextA(mainWindow, control, text); }
+    void ShowMohState(uint32_t state) override { ::ShowMohState(mainWindow, statusBarWindow, state, 0); }
+    void ShowIdle() override { ::ShowIdle(mainWindow, statusBarWindow); }
+    void SetStatePicture(int frame) override { ::SetStatePicture(mainWindow, frame); }
+    void UpdateTrayIcon(int flag) override { ::UpdateTrayIcon(flag); }
+    void BringToFront(int minimiseOthers) override { ::BringToFront(mainWindow, minimiseOthers); }
+    void RestoreForeground() override { ::RestoreForeground(mainWindow); }
+    void PostCommand(int command) override { PostMessageA(mainWindow, WM_COMMAND, (WPARAM)command, 0); }
+    void ShowHandsetPrompt(int stringId) override
+    {
+        char caption[64] = "";
+        char text[256] = "";
+        GetWindowTextA(mainWindow, caption, sizeof caption);
+        LoadStringA(resourceModule, (UINT)stringId, text, sizeof text);
+        MessageBoxA(mainWindow, text, caption, MB_ICONINFORMATION | MB_OK);
+    }
+    void LoadText(int stringId, char *buffer, size_t size) override
+    {
+        LoadStringA(resourceModule, (UINT)stringId, buffer, (int)size);
+    }
+    void PlaySoundFile(const char *path) override { PlaySoundA(path, NULL, SND_ASYNC); }
+};
+
+class WindowTimers : public TimerPort {
+public:
+    void StartTimer(int id, unsigned periodMs) override { SetTimer(mainWindow, (UINT_PTR)id, periodMs, NULL); }
+    void StopTimer(int id) override { KillTimer(mainWindow, (UINT_PTR)id); }
+};
+
+class SettingsFile : public SettingsPort {
+public:
+    int ReadInt(SettingKey key) override { return ReadSettingInt(key); }
+    int ReadIntOr(SettingKey key, int fallback) override { return ReadSettingIntOr(key, fallback); }
+    void ReadString(SettingKey key, char *buffer, size_t size) override
+    {
+        ReadSettingString(key, buffer, (DWORD)size);
+    }
+};
+
+class LocalClock : public ClockPort {
+public:
+    void LocalTime(CallTime *time) override
+    {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        *time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+    }
+    void Sleep(unsigned milliseconds) override { ::Sleep(milliseconds); }
+};
+
+class ListFiles : public CallListsPort {
+public:
+    int LookupCallerName(char *name, char *number) override { return ::LookupCallerName(name, number); }
+    void AddCallerIfNew(const char *name, const char *number) override { ::AddCallerIfNew(name, number); }
+    void AppendCallLogLine(char *record) override { ::AppendCallLogLine(record); }
+    void SaveCallerIdText(const char *text, size_t length) override
+    {
+        HFILE file = _lcreat("c:\\callerid.fic", 0);
+        if (file == HFILE_ERROR)
+            return;
+        _lwrite(file, text, (UINT)length);
+        _lclose(file);
+    }
+};
+
+class TraceChannels : public TracePort {
+public:
+    void OpenFileTrace() override { OpenTraceFile(&fileTrace); }
+    void WindowLine(const char *text) override { TraceToWindow(&windowTrace, "%s", text); }
+    void FileLine(const char *text) override { TraceToFile(&fileTrace, "%s", text); }
+};
+
+HostModem modem;
+StatusWindow window;
+WindowTimers timers;
+SettingsFile settings;
+LocalClock clock;
+ListFiles lists;
+TraceChannels trace;
+
+}  // namespace
+
+const EnginePorts &Win32EnginePorts(void)
+{
+    static const EnginePorts ports = {&modem, &window, &timers, &settings, &clock, &lists, &trace, &live};
+    return ports;
+}

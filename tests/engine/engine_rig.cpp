@@ -1,0 +1,267 @@
+#include "engine_rig.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "mohres.h"
+
+namespace {
+
+struct KeyName {
+    SettingKey key;
+    const char *name;   /* "Section/Key" */
+};
+
+/* The settings the engine and its live copies read. */
+const KeyName kKeys[] = {
+    {SET_SCREEN_ALL, "MOH/ScreenAll"}, {SET_DISABLE_MOH, "MOH/DisableMOH"}, {SET_ACCEPT_ALL, "MOH/AcceptAll"},
+    {SET_IGNORE_ALL, "MOH/IgnoreAll"}, {SET_TIMEOUT, "MOH/Timeout"}, {SET_SHOW_ON_SYSTRAY, "MOH/ShowOnSystray"},
+    {SET_MINIMIZE, "MOH/Minimize"}, {SET_INCOMING_CALL_LOG, "MOH/IncomingCallLog"},
+    {SET_CALL_BUTTON_STATUS, "MOH/CallButtonStatus"}, {SET_ACCEPT_V90, "MOH/AcceptV90"},
+    {SET_ASK_FOR_ON_HOOK, "MOH/AskForOnHook"}, {SET_SAVE_CALLER_ID, "MOH/SaveCallerId"},
+    {SET_HANDSET_EXCLUSION, "MOH/HandsetExclusion"}, {SET_AUTO_REJECT_TIMER, "MOH/AutoRejectTimer"},
+    {SET_DELAY_HOLD_TIMER, "MOH/DelayHoldTimer"}, {SET_HOLD_TIMER, "MOH/HoldTimer"},
+    {SET_SLEEP_BEFORE_ACCEPT_ALL, "MOH/SleepBeforeAcceptAll"}, {SET_SOUNDS_ENABLE, "Sounds/Enable"},
+    {SET_SOUND_RING, "Sounds/Ring"}, {SET_SOUND_RING2, "Sounds/Ring2"}, {SET_SOUND_TIMEOUT, "Sounds/Timeout"},
+    {SET_WAIT_FOR_REMOTE_RESPONSE, "CallerId/WaitForRemoteResponse"}, {SET_USE_PHONEBOOK, "CallerId/UsePhonebook"},
+};
+
+std::string ReadSource(const char *path)
+{
+    std::ifstream file(std::string(MOH_SOURCE_DIR) + "/" + path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+/* The default settings file as "Section/Key" = value. */
+std::map<std::string, std::string> DefaultSettings()
+{
+    std::map<std::string, std::string> values;
+    std::istringstream lines(ReadSource("resources/pellora.ini"));
+    std::string line, section;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        size_t equals = line.find('=');
+        if (!line.empty() && line[0] == '[')
+            section = line.substr(1, line.find(']') - 1);
+        else if (equals != std::string::npos)
+            values[section + "/" + line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return values;
+}
+
+/* The English strings by number: the names of mohres.h joined with the string table. */
+const std::map<int, std::string> &EnglishStrings()
+{
+    static std::map<int, std::string> strings;
+    if (!strings.empty())
+        return strings;
+    std::map<std::string, int> numbers;
+    std::istringstream header(ReadSource("resources/mohres.h"));
+    std::string word, name;
+    while (header >> word)
+        if (word == "#define" && header >> name >> word)
+            numbers[name] = atoi(word.c_str());
+    std::istringstream table(ReadSource("resources/ENU/mohrc.rc"));
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        size_t open = line.find('"'), close = line.rfind('"');
+        if (fields >> name && numbers.count(name) && open != close)
+            strings[numbers[name]] = line.substr(open + 1, close - open - 1);
+    }
+    return strings;
+}
+
+std::string Digits(const char *text)
+{
+    std::string digits;
+    for (; *text; ++text)
+        if (*text >= '0' && *text <= '9')
+            digits += *text;
+    return digits;
+}
+
+}  // namespace
+
+EngineRig::EngineRig() : settings(DefaultSettings())
+{
+}
+
+void EngineRig::SetSetting(const std::string &section, const std::string &key, const std::string &value)
+{
+    settings[section + "/" + key] = value;
+}
+
+void EngineRig::Load()
+{
+    live.soundsEnable = ReadInt(SET_SOUNDS_ENABLE);
+    live.screenAll = ReadInt(SET_SCREEN_ALL);
+    live.disableMoh = ReadInt(SET_DISABLE_MOH);
+    live.acceptAll = ReadInt(SET_ACCEPT_ALL);
+    live.ignoreAll = ReadInt(SET_IGNORE_ALL);
+    live.timeout = ReadInt(SET_TIMEOUT);
+    live.showOnSystray = ReadInt(SET_SHOW_ON_SYSTRAY);
+    live.minimize = ReadInt(SET_MINIMIZE);
+    live.incomingCallLog = ReadInt(SET_INCOMING_CALL_LOG);
+    live.callButtonStatus = ReadInt(SET_CALL_BUTTON_STATUS);
+    EnginePorts ports = {this, this, this, this, this, this, this, &live};
+    engine.reset(new CallEngine(ports));
+    engine->Start();
+    Deliver();
+}
+
+bool EngineRig::Deliver(int limit)
+{
+    for (int steps = 0; steps < limit; ++steps) {
+        if (!posted.empty()) {
+            int command = posted.front();
+            posted.pop_front();
+            engine->OnCommand(command);
+        } else if (!modem.reports.empty()) {
+            ModemEvent event = modem.reports.front();
+            modem.reports.pop_front();
+            /* The library's event entry drops every event while modem-on-hold is off. */
+            if (!live.disableMoh)
+                engine->OnHostEvent(event.kind, event.value);
+        } else {
+            return true;
+        }
+    }
+    return false;
+}
+
+void EngineRig::Advance(int64_t milliseconds)
+{
+    int64_t until = now + milliseconds;
+    for (;;) {
+        auto next = timers.end();
+        for (auto it = timers.begin(); it != timers.end(); ++it)
+            if (next == timers.end() || it->second.due < next->second.due ||
+                (it->second.due == next->second.due && it->second.order < next->second.order))
+                next = it;
+        if (next == timers.end() || next->second.due > until)
+            break;
+        now = next->second.due;
+        next->second.due += next->second.period;
+        engine->OnTimer(next->first);
+        Deliver();
+    }
+    now = until;
+}
+
+bool EngineRig::CommandEnabled(int command) const
+{
+    auto state = toolbar.find(command);
+    return state != toolbar.end() && state->second;
+}
+
+bool EngineRig::Click(int command)
+{
+    if (!CommandEnabled(command))
+        return false;
+    engine->OnCommand(command);
+    Deliver();
+    return true;
+}
+
+std::string EngineRig::CommandStates() const
+{
+    std::string states;
+    for (int command : {IDCMD_ACCEPT, IDCMD_IGNORE, IDCMD_DISCONNECT, IDCMD_CALL, IDCMD_RECONNECT})
+        states += CommandEnabled(command) ? '+' : '-';
+    return states;
+}
+
+int EngineRig::Request(uint32_t op, uint32_t dataKind, uint32_t item, char *buffer, uint32_t length,
+                       uint32_t *value)
+{
+    requests.push_back({op, dataKind, item, value != nullptr, value ? *value : 0});
+    return ModemAnswer(&modem, op, dataKind, item, buffer, length, value);
+}
+
+void EngineRig::ShowHandsetPrompt(int stringId)
+{
+    char text[256];
+    LoadText(stringId, text, sizeof text);
+    prompts.push_back(text);
+}
+
+void EngineRig::LoadText(int stringId, char *buffer, size_t size)
+{
+    auto text = EnglishStrings().find(stringId);
+    snprintf(buffer, size, "%s", text == EnglishStrings().end() ? "" : text->second.c_str());
+}
+
+void EngineRig::StartTimer(int id, unsigned periodMs)
+{
+    /* As the window's timers: a period below 10 ms runs at 10 ms. */
+    unsigned period = periodMs < 10 ? 10 : periodMs;
+    timers[id] = {period, now + period, nextOrder++};
+}
+
+const char *EngineRig::Setting(SettingKey key) const
+{
+    for (const KeyName &known : kKeys) {
+        if (known.key != key)
+            continue;
+        auto value = settings.find(known.name);
+        return value == settings.end() ? nullptr : value->second.c_str();
+    }
+    return nullptr;
+}
+
+int EngineRig::ReadInt(SettingKey key)
+{
+    return ReadIntOr(key, 0);
+}
+
+int EngineRig::ReadIntOr(SettingKey key, int fallback)
+{
+    const char *text = Setting(key);
+    return text ? atoi(text) : fallback;
+}
+
+void EngineRig::ReadString(SettingKey key, char *buffer, size_t size)
+{
+    const char *text = Setting(key);
+    snprintf(buffer, size, "%s", text ? text : "");
+}
+
+void EngineRig::LocalTime(CallTime *time)
+{
+    int64_t seconds = now / 1000;
+    *time = {2026, 12, 6, (int)(seconds / 3600 % 24), (int)(seconds / 60 % 60), (int)(seconds % 60)};
+}
+
+int EngineRig::LookupCallerName(char *name, char *number)
+{
+    for (const std::string &line : phoneBook) {
+        size_t tab = line.find('\t');
+        if (Digits(line.c_str() + tab + 1) == Digits(number)) {
+            snprintf(name, 256, "%s", line.substr(0, tab).c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void EngineRig::AddCallerIfNew(const char *name, const char *number)
+{
+    char found[256];
+    std::string copy = number;
+    if (!LookupCallerName(found, &copy[0]))
+        phoneBook.push_back(std::string(name) + "\t" + number);
+}
+
+void EngineRig::AppendCallLogLine(char *record)
+{
+    callLog.push_back(record);
+    record[0] = '\0';
+}
