@@ -85,6 +85,8 @@ void CallEngine::BlinkTick()
 
 void CallEngine::DelayedHoldStart()
 {
+    if (!delayedHoldPending)
+        return;
     delayedHoldPending = 0;
     holdLeft = (int)QueryMaxHoldTime(*io.modem);
     StartHoldCountdownFromServer();

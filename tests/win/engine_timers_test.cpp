@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "message_box_answerer.h"
+
 namespace {
 
 class Timers : public EngineTest {
@@ -129,6 +131,59 @@ TEST_F(Timers, DelayHoldTimerAsksForTheHoldTimeOnlyWhenTheDelayIsOver)
     EXPECT_FALSE(TimerWasRunning(DELAYED_HOLD_TIMER));
     EXPECT_TRUE(TimerWasRunning(HOLD_TIMER));
 }
+
+/* However the call ends, its delayed hold start goes with it: no hold countdown drops the
+   connection the user kept. */
+class EndedCall : public Timers, public ::testing::WithParamInterface<std::vector<int>> {};
+
+enum { END_BY_IDLE = -1, END_BY_CONNECT = -2 };
+
+TEST_P(EndedCall, StartsNoDelayedHoldCountdown)
+{
+    Set("MOH", "DelayHoldTimer", "500");
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    CallWaits();
+    for (int ending : GetParam()) {
+        if (ending == END_BY_IDLE)
+            Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+        else if (ending == END_BY_CONNECT)
+            ConnectV92();
+        else
+            Click(ending);
+    }
+    EXPECT_FALSE(TimerWasRunning(DELAYED_HOLD_TIMER));
+    Tick(DELAYED_HOLD_TIMER);
+    EXPECT_FALSE(trace.HasPrefix("Start remaining timer"));
+    EXPECT_FALSE(TimerWasRunning(HOLD_TIMER));
+    EXPECT_EQ(0, Count("set 2=2") - (GetParam()[0] == IDCMD_DISCONNECT));
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, EndedCall,
+                         ::testing::Values(std::vector<int>{IDCMD_IGNORE, END_BY_IDLE, END_BY_CONNECT},
+                                           std::vector<int>{IDCMD_IGNORE}, std::vector<int>{END_BY_IDLE},
+                                           std::vector<int>{END_BY_CONNECT}, std::vector<int>{IDCMD_DISCONNECT}));
+
+/* A call ended while the decision and the hold countdowns both ran leaves no hold behind. */
+class EndedWithBothCountdowns : public Timers, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EndedWithBothCountdowns, LetsTheWindowCloseWithoutTheOnHoldMessage)
+{
+    MessageBoxAnswerer answerer(IDOK);
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    CallWaits();
+    ASSERT_TRUE(trace.Has("Start remaining timer 60 s"));
+    if (GetParam())
+        Click(IDCMD_IGNORE);
+    else
+        Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    Click(IDCMD_EXIT);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(answerer.Seen().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(IgnoreOrIdle, EndedWithBothCountdowns, ::testing::Bool());
 
 TEST_F(Timers, TheHoldWarnsAtTheTimeoutBlinksAndDisconnectsAtZero)
 {
