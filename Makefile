@@ -47,7 +47,9 @@ test: release test-native test-wine test-install
 test-install: release
 	tests/win/install_test.sh $(BUILD)/win64 $(RELEASE)/pellora-$$(cat $(BUILD)/win64/version.txt)-win64.msi dist/win64
 
-# Each fuzz target runs FUZZ_SECONDS; crashing inputs are kept in tests/fuzz/regressions/.
+# Each fuzz target runs FUZZ_SECONDS; crashing inputs are kept in tests/fuzz/regressions/. The
+# call engine's event-sequence fuzzer is one of them; tests/fuzz/plant-engine-faults.sh shows
+# that each of its invariants fires.
 FUZZ_SECONDS ?= 30
 fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) tests/fuzz/run-fuzzers.sh $(BUILD)/fuzz

@@ -54,6 +54,8 @@ public:
     std::unique_ptr<CallEngine> engine;
     int64_t now = 0;
     int gaveBackFront = 0;
+    int addsOfKnownCallers = 0;   /* additions asked for a number the phone book holds */
+    int64_t timesTaken = 0;
 
     /* Ports */
     int Request(uint32_t op, uint32_t dataKind, uint32_t item, char *buffer, uint32_t length,

@@ -1,0 +1,50 @@
+#!/bin/bash
+# Shows that each invariant of the engine's event-sequence fuzzer fires: plants one fault at a
+# time into a copy of engine/ (never into the product's sources), builds the fuzzer on the copy
+# and runs it until an invariant breaks. Usage: tests/fuzz/plant-engine-faults.sh [seconds]
+set -u
+cd "$(dirname "$0")/../.."
+seconds=${1:-120}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# file # text to find # what to put there # the invariant expected to fire
+faults=(
+  "engine_timers.cpp#    CancelDelayedHold();#    /* planted */#an ended call leaves no call timer"
+  "engine_timers.cpp#        callPhase = PHASE_NONE;\n}#        (void)0;\n}#Exit is refused only on hold"
+  "engine_connection.cpp#    TraceFile(\"Waiting for inbound call\");\n    FlushCallRecord();#    TraceFile(\"Waiting for inbound call\");#a decided call is logged when the line comes back"
+  "engine_record.cpp#        io.lists->AppendCallLogLine(pendingCallRecord);#        { char twice[CALL_RECORD_SIZE]; for (int i = 0; i < CALL_RECORD_SIZE; ++i) twice[i] = pendingCallRecord[i]; io.lists->AppendCallLogLine(twice); io.lists->AppendCallLogLine(pendingCallRecord); }#a call is logged at most once"
+  "engine_incoming.cpp#        !io.lists->LookupCallerName(callerName, callerNumber))#        (io.lists->LookupCallerName(callerName, callerNumber) || 1))#the phone book gains at most one line per caller"
+  "engine_decision.cpp#    SetCallAction(CALL_ACTION_RESUME);#    SetCallAction(CALL_ACTION_RESUME + 1);#every request is one of the contract"
+)
+
+caught=0
+for fault in "${faults[@]}"; do
+  IFS='#' read -r file find replace expected <<<"$fault"
+  rm -rf "$work/engine" && cp -r engine "$work/engine"
+  FIND="$find" REPLACE="$replace" python3 - "$work/engine/$file" <<'PY'
+import os, sys
+path = sys.argv[1]
+find = os.environ["FIND"].replace("\\n", "\n")
+text = open(path).read()
+if find not in text:
+    sys.exit("cannot plant: text not found in " + path)
+open(path, "w").write(text.replace(find, os.environ["REPLACE"].replace("\\n", "\n"), 1))
+PY
+  [ $? -eq 0 ] || continue
+  clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+    -I"$work/engine" -Icalllists -Iresources -Ishell -Itests/engine -Itools/mohhost "-DMOH_SOURCE_DIR=\"$PWD\"" \
+    tests/fuzz/engine_events_fuzzer.cpp "$work"/engine/engine_*.cpp "$work"/engine/{caller_id,bounded_text,countdown_text,event_names,trace_line}.cpp \
+    calllists/call_log_record.cpp tests/engine/engine_rig.cpp tools/mohhost/modem_model.cpp -o "$work/fuzzer" || exit 1
+  mkdir -p "$work/corpus"
+  "$work/fuzzer" -max_total_time="$seconds" -max_len=256 -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1
+  fired=$(grep -m1 -o 'invariant broken: [^(]*' "$work/log")
+  if [[ "$fired" == *"$expected"* ]]; then
+    caught=$((caught + 1))
+    echo "caught: $file: $fired"
+  else
+    echo "MISSED: $file: expected \"$expected\", got \"${fired:-nothing}\""
+  fi
+done
+echo "$caught of ${#faults[@]} planted faults caught"
+[ "$caught" -eq "${#faults[@]}" ]
