@@ -11,10 +11,11 @@ trap 'rm -rf "$work"' EXIT
 # file # text to find # what to put there # the invariant expected to fire
 faults=(
   "engine_timers.cpp#    CancelDelayedHold();#    /* planted */#an ended call leaves no call timer"
-  "engine_timers.cpp#        callPhase = PHASE_NONE;\n}#        (void)0;\n}#Exit is refused only on hold"
+  "engine_timers.cpp#        callPhase = PHASE_NONE;\n}#        (void)0;\n}#Ignore leaves no hold behind"
+  "engine_decision.cpp#    callPhase = PHASE_DECISION;#    callPhase = PHASE_ON_HOLD;#Exit is refused only on hold"
   "engine_connection.cpp#    TraceFile(\"Waiting for inbound call\");\n    FlushCallRecord();#    TraceFile(\"Waiting for inbound call\");#a decided call is logged when the line comes back"
-  "engine_record.cpp#        io.lists->AppendCallLogLine(pendingCallRecord);#        { char twice[CALL_RECORD_SIZE]; for (int i = 0; i < CALL_RECORD_SIZE; ++i) twice[i] = pendingCallRecord[i]; io.lists->AppendCallLogLine(twice); io.lists->AppendCallLogLine(pendingCallRecord); }#a call is logged at most once"
-  "engine_incoming.cpp#        !io.lists->LookupCallerName(callerName, callerNumber))#        (io.lists->LookupCallerName(callerName, callerNumber) || 1))#the phone book gains at most one line per caller"
+  "engine_record.cpp#        FlushCallRecord();\n        io.clock#        { char again[CALL_RECORD_SIZE]; for (int i = 0; i < CALL_RECORD_SIZE; ++i) again[i] = pendingCallRecord[i]; FlushCallRecord(); if (again[0] && io.live->incomingCallLog) io.lists->AppendCallLogLine(again); }\n        io.clock#a call is logged at most once"
+  "engine_incoming.cpp#        !io.lists->LookupCallerName(callerName, callerNumber))#        (io.lists->LookupCallerName(callerName, callerNumber) | 1))#the phone book gains at most one line per caller"
   "engine_decision.cpp#    SetCallAction(CALL_ACTION_RESUME);#    SetCallAction(CALL_ACTION_RESUME + 1);#every request is one of the contract"
 )
 
