@@ -25,58 +25,36 @@ Parsed Parse(const std::string &text, size_t nameSize = 256, size_t numberSize =
             std::string(number.data(), strnlen(number.data(), numberSize))};
 }
 
-TEST(ParseCallerId, TakesBothValuesWithoutTagsAndLineEnds)
+/* Values without their tags, the spaces after the tag or line ends; a missing, misspelt or
+   empty tag gives an empty field; the first tag wins wherever it stands in a line; a value ends at
+   the first line feed, then at the first carriage return, and at the first NUL. */
+TEST(ParseCallerId, TakesEachValueAfterItsTagUpToTheLineEnd)
 {
-    const char text[] = "DATE = 0321\r\nTIME = 1405\r\nNMBR = 0123456789\r\nNAME = Ann Smith\r\n\0\0";
-    Parsed parsed = Parse(std::string(text, sizeof text));
-    EXPECT_EQ("0123456789", parsed.number);
-    EXPECT_EQ("Ann Smith", parsed.name);
-}
-
-TEST(ParseCallerId, DropsSpacesAfterTheTagAndKeepsInnerAndTrailingOnes)
-{
-    Parsed parsed = Parse("NAME =    Ann  Smith \nNMBR =  01 23 45\n");
-    EXPECT_EQ("Ann  Smith ", parsed.name);
-    EXPECT_EQ("01 23 45", parsed.number);
-}
-
-TEST(ParseCallerId, MissingOrMisspelledTagsLeaveTheFieldEmpty)
-{
-    Parsed none = Parse("RING\r\nCALLER 0123\r\n");
-    EXPECT_EQ("", none.name);
-    EXPECT_EQ("", none.number);
-    Parsed wrongCase = Parse("nmbr = 0123\r\nName = Ann\r\nNMBR=0123\r\nNAME  = Ann\r\n");
-    EXPECT_EQ("", wrongCase.number);
-    EXPECT_EQ("", wrongCase.name);
-    Parsed empty = Parse("");
-    EXPECT_EQ("", empty.name);
-    EXPECT_EQ("", empty.number);
-}
-
-TEST(ParseCallerId, TagWithoutValueGivesAnEmptyField)
-{
-    Parsed parsed = Parse("NMBR = \r\nNAME = ");
-    EXPECT_EQ("", parsed.number);
-    EXPECT_EQ("", parsed.name);
-    EXPECT_EQ("", Parse("NMBR =       ").number);
-}
-
-TEST(ParseCallerId, FirstTagWinsAndATagMayStandAnywhereInALine)
-{
-    Parsed parsed = Parse("xxNMBR = 111\r\nNMBR = 222\r\nNAME = First\nNAME = Second\n");
-    EXPECT_EQ("111", parsed.number);
-    EXPECT_EQ("First", parsed.name);
-}
-
-TEST(ParseCallerId, CutsAtTheFirstLineFeedThenAtTheFirstCarriageReturn)
-{
-    EXPECT_EQ("0123", Parse("NMBR = 0123\rNAME = Ann\n").number);
-    EXPECT_EQ("Ann", Parse("NMBR = 0123\rNAME = Ann\n").name);
-    EXPECT_EQ("01", Parse("NMBR = 01\n23\r45").number);
-    EXPECT_EQ("01", Parse("NMBR = 01\r23\n45").number);
-    /* Spaces are skipped, line ends are not: a value that starts with one is empty. */
-    EXPECT_EQ("", Parse("NMBR = \n0123").number);
-    EXPECT_EQ("", Parse("NMBR =  \r0123").number);
+    const char full[] = "DATE = 0321\r\nTIME = 1405\r\nNMBR = 0123456789\r\nNAME = Ann Smith\r\n\0\0";
+    struct Case {
+        std::string text;
+        const char *name, *number;
+    } cases[] = {
+        {std::string(full, sizeof full), "Ann Smith", "0123456789"},
+        {"NAME =    Ann  Smith \nNMBR =  01 23 45\n", "Ann  Smith ", "01 23 45"},
+        {"RING\r\nCALLER 0123\r\n", "", ""},
+        {"nmbr = 0123\r\nName = Ann\r\nNMBR=0123\r\nNAME  = Ann\r\n", "", ""},
+        {"", "", ""},
+        {"NMBR = \r\nNAME = ", "", ""},
+        {"NMBR =       ", "", ""},
+        {"xxNMBR = 111\r\nNMBR = 222\r\nNAME = First\nNAME = Second\n", "First", "111"},
+        {"NMBR = 0123\rNAME = Ann\n", "Ann", "0123"},
+        {"NMBR = 01\n23\r45", "", "01"},
+        {"NMBR = 01\r23\n45", "", "01"},
+        {"NMBR = \n0123", "", ""},
+        {"NMBR =  \r0123", "", ""},
+        {std::string("NMBR = 01\0" "23\nNAME = Ann\n", 24), "", "01"},
+    };
+    for (const Case &c : cases) {
+        Parsed parsed = Parse(c.text);
+        EXPECT_EQ(c.name, parsed.name) << c.text;
+        EXPECT_EQ(c.number, parsed.number) << c.text;
+    }
 }
 
 TEST(ParseCallerId, LongValuesAreCutToTheOutputSizes)
@@ -104,14 +82,6 @@ TEST(ParseCallerId, AFullBufferWithoutTerminatorEndsAtItsLastByte)
     EXPECT_EQ("", Parse(std::string(CALLER_ID_TEXT_SIZE - 4, ' ') + "NAME").name);
 }
 
-TEST(ParseCallerId, TextEndsAtTheFirstNul)
-{
-    const char text[] = "NMBR = 01\0" "23\nNAME = Ann\n";
-    Parsed parsed = Parse(std::string(text, sizeof text - 1));
-    EXPECT_EQ("01", parsed.number);
-    EXPECT_EQ("", parsed.name);
-}
-
 TEST(ParseCallerId, ZeroSizedOutputsAreNotTouched)
 {
     char name = 'n';
@@ -123,15 +93,12 @@ TEST(ParseCallerId, ZeroSizedOutputsAreNotTouched)
 
 TEST(CallerIdMarker, OnlyASingleLetterPOrOInEitherCaseIsAMarker)
 {
-    EXPECT_EQ(CALLER_ID_WITHHELD, CallerIdMarker("P"));
-    EXPECT_EQ(CALLER_ID_WITHHELD, CallerIdMarker("p"));
-    EXPECT_EQ(CALLER_ID_UNAVAILABLE, CallerIdMarker("O"));
-    EXPECT_EQ(CALLER_ID_UNAVAILABLE, CallerIdMarker("o"));
-    EXPECT_EQ(CALLER_ID_PLAIN, CallerIdMarker(""));
-    EXPECT_EQ(CALLER_ID_PLAIN, CallerIdMarker("PO"));
-    EXPECT_EQ(CALLER_ID_PLAIN, CallerIdMarker("P "));
-    EXPECT_EQ(CALLER_ID_PLAIN, CallerIdMarker("0"));
-    EXPECT_EQ(CALLER_ID_PLAIN, CallerIdMarker(nullptr));
+    for (const char *withheld : {"P", "p"})
+        EXPECT_EQ(CALLER_ID_WITHHELD, CallerIdMarker(withheld));
+    for (const char *unavailable : {"O", "o"})
+        EXPECT_EQ(CALLER_ID_UNAVAILABLE, CallerIdMarker(unavailable));
+    for (const char *plain : {"", "PO", "P ", "0", (const char *)nullptr})
+        EXPECT_EQ(CALLER_ID_PLAIN, CallerIdMarker(plain));
 }
 
 }  // namespace
