@@ -125,7 +125,7 @@ def sync_copy(source_root, copy_root):
                 if f.read() == data:
                     continue
         os.makedirs(os.path.dirname(copy), exist_ok=True)
-        shutil.copy2(source, copy)
+        shutil.copy(source, copy)  # a new time, so that make sees the change
     for folder, folders, files in os.walk(copy_root):
         if folder == copy_root and 'build' in folders:
             folders.remove('build')
