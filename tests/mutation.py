@@ -18,12 +18,12 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # The ctest tests that can see a fault of each area (native_tests always runs).
 AREAS = {
-    'config': r'config_sheet_test|restart_test',
+    'config': r'config_sheet_test',
     'splash': r'splash_test|startup_test',
     'controls': r'controls_test|splash_test|config_sheet_test',
     'status': r'status_display_test|main_window|tray_icon_test|scenario_',
     'help': r'help_about_test|config_sheet_test',
-    'engine': r'engine_|main_window|status_display_test|tray_icon_test|restart_test|scenario_',
+    'engine': r'engine_|main_window|status_display_test|tray_icon_test|scenario_',
     'lists': r'list_files_test|call_list_dialog_test|engine_call_test|scenario_phone_book',
     'tools': r'dbsview_test|scenario_',
     'native': r'native_tests',

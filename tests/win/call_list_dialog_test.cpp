@@ -13,6 +13,7 @@
 #include "canvas.h"
 #include "message_box_answerer.h"
 #include "module_folder.h"
+#include "windows_seen.h"
 
 namespace {
 
@@ -53,11 +54,6 @@ private:
 };
 ModalScript *ModalScript::current_;
 
-struct Search {
-    int control;
-    HWND found;
-};
-
 /* The list dialogs hold a list-view 1066 (the status window has a label of that number), the
    editor an edit 1060. */
 bool IsDialogOf(HWND window, int control)
@@ -73,24 +69,10 @@ bool Ended(HWND dialog)
     return !IsWindow(dialog) || !IsWindowVisible(dialog);
 }
 
-BOOL CALLBACK FindDialogWith(HWND window, LPARAM param)
-{
-    Search *search = (Search *)param;
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && IsDialogOf(window, search->control)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 /* A dialog of this thread holding that control: 1066 for a list dialog, 1060 for the editor. */
 HWND FindDialog(int control)
 {
-    Search search = {control, NULL};
-    EnumThreadWindows(GetCurrentThreadId(), FindDialogWith, (LPARAM)&search);
-    return search.found;
+    return FindOnThread(GetCurrentThreadId(), [&](HWND w) { return ClassOf(w) == "#32770" && IsDialogOf(w, control); });
 }
 
 void ModalScript::GiveUp()
@@ -101,13 +83,6 @@ void ModalScript::GiveUp()
         if (HWND dialog = FindDialog(control))
             EndDialog(dialog, 0);
     ADD_FAILURE() << "a dialog step never found its window";
-}
-
-std::string WindowText(HWND window)
-{
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 class CallListDialog : public EngineTest {
@@ -224,12 +199,6 @@ protected:
         SendMessageA(dialog, WM_NOTIFY, LIST, (LPARAM)&tip);
         return text;
     }
-    int Width(HWND window)
-    {
-        RECT rect;
-        GetWindowRect(window, &rect);
-        return rect.right - rect.left;
-    }
     /* Queues the editor's part: filled in as given, then OK (or Cancel). */
     void InEditor(ModalScript &script, std::function<void(HWND)> fill, int button = IDOK)
     {
@@ -279,7 +248,7 @@ TEST_F(CallListDialog, PhoneBookShowsCompleteLinesByNameAndSavesTwoFields)
     WriteFileBytes(ProductPath("callerid.fic"), file);
     ASSERT_TRUE(Start());
     OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        EXPECT_EQ("Phone book", WindowText(dialog));
+        EXPECT_EQ("Phone book", TextOf(dialog));
         EXPECT_EQ("Name", ColumnTitle(0));
         EXPECT_EQ("Number", ColumnTitle(1));
         /* Byte order: capitals first; the unterminated last line is not shown. */
@@ -319,7 +288,7 @@ TEST_F(CallListDialog, LogIsSortedByTimeAndColumnClicksSortAscending)
                                                 "Cid\t0666\t2026-01-01 08:00:00\t1\r\n");
     ASSERT_TRUE(Start());
     OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
-        EXPECT_EQ(String(IDCMD_CALL_LOG), WindowText(dialog));
+        EXPECT_EQ(String(IDCMD_CALL_LOG), TextOf(dialog));
         EXPECT_EQ("Date and time", ColumnTitle(2));
         EXPECT_EQ("Cid|0666|2026-01-01 08:00:00|1;Bob|0555|2026-01-02 10:00:00|2;Ann|0777|2026-01-03 09:00:00|3",
                   Rows());
@@ -445,12 +414,12 @@ TEST_F(CallListDialog, DeleteAsksThenSelectsTheFollowingEntry)
         Command(dialog, DELETE_ENTRIES);  /* answered No */
         EXPECT_EQ("A|1;B|2;C|3;D|4", Rows());
         answerer.SetButton(IDYES);
-        int width = Width(dialog);
+        int width = SizeOf(dialog).cx;
         ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
         Command(dialog, DELETE_ENTRIES);
         EXPECT_EQ("A|1;D|4", Rows());
         EXPECT_EQ(1, Selected());
-        EXPECT_EQ(width + 1, Width(dialog));
+        EXPECT_EQ(width + 1, SizeOf(dialog).cx);
         Select(1);
         Command(dialog, DELETE_ENTRIES);  /* the last: the one before it is selected */
         EXPECT_EQ(0, Selected());
@@ -523,9 +492,9 @@ TEST_F(CallListDialog, OnlyOneListOpensAtATime)
             return TRUE;
         }, (LPARAM)&count);
         EXPECT_EQ(1, count);
-        EXPECT_EQ("Phone book", WindowText(dialog));
+        EXPECT_EQ("Phone book", TextOf(dialog));
     });
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) { EXPECT_EQ(String(IDCMD_CALL_LOG), WindowText(dialog)); });
+    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) { EXPECT_EQ(String(IDCMD_CALL_LOG), TextOf(dialog)); });
 }
 
 TEST_F(CallListDialog, EditorEnablesOkOnlyWithBothFieldsAndCutsTo63)
@@ -535,10 +504,10 @@ TEST_F(CallListDialog, EditorEnablesOkOnlyWithBothFieldsAndCutsTo63)
     const std::string longName(70, 'N');
     OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
         WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
-            EXPECT_EQ("", WindowText(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_EQ("", TextOf(GetDlgItem(editor, NAME_EDIT)));
             EXPECT_FALSE(OkEnabled(editor));
             Type(editor, NAME_EDIT, longName.c_str());
-            EXPECT_EQ(longName, WindowText(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_EQ(longName, TextOf(GetDlgItem(editor, NAME_EDIT)));
             EXPECT_FALSE(OkEnabled(editor));
             Type(editor, NUMBER_EDIT, "0111");
             EXPECT_TRUE(OkEnabled(editor));
@@ -593,8 +562,8 @@ TEST_F(CallListDialog, EditAndDoubleClickChangeTheSelectedEntryAndResort)
         EXPECT_EQ("Ann|;Bob|0222;Cid|0333", Rows());
         Select(0);
         WithEditor(dialog, EDIT_ENTRY, [&](HWND editor) {
-            EXPECT_EQ("Ann", WindowText(GetDlgItem(editor, NAME_EDIT)));
-            EXPECT_EQ("", WindowText(GetDlgItem(editor, NUMBER_EDIT)));
+            EXPECT_EQ("Ann", TextOf(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_EQ("", TextOf(GetDlgItem(editor, NUMBER_EDIT)));
             Type(editor, NUMBER_EDIT, "0999");
         });
         EXPECT_EQ("Bob|0222;Cid|0333;Ann|0999", Rows());
@@ -603,7 +572,7 @@ TEST_F(CallListDialog, EditAndDoubleClickChangeTheSelectedEntryAndResort)
         HWND statusBar = FindWindowExA(dialog, NULL, STATUSCLASSNAMEA, NULL);
         ModalScript script;
         InEditor(script, [&](HWND editor) {
-            EXPECT_EQ("Bob", WindowText(GetDlgItem(editor, NAME_EDIT)));
+            EXPECT_EQ("Bob", TextOf(GetDlgItem(editor, NAME_EDIT)));
             Type(editor, NAME_EDIT, "Bea");
         });
         Notify(dialog, statusBar, NM_DBLCLK);

@@ -123,10 +123,10 @@ HWND OwnLoop::window()
     return Find([](HWND w) { return GetDlgItem(w, IDC_STATUS_LINE) != NULL; });
 }
 
-HWND OwnLoop::Find(const std::function<bool(HWND)> &match) const
+HWND FindOnThread(DWORD threadId, const std::function<bool(HWND)> &match)
 {
     std::vector<HWND> windows;
-    EnumThreadWindows(threadId_, Collect, (LPARAM)&windows);
+    EnumThreadWindows(threadId, Collect, (LPARAM)&windows);
     for (HWND window : windows)
         if (match(window))
             return window;

@@ -17,6 +17,8 @@ HWND FindShown(const std::function<bool(HWND)> &match, HWND skip = NULL);
 /* A shown dialog with that caption, waited for. */
 HWND WaitForDialog(const std::string &caption, HWND skip = NULL);
 bool WaitUntilGone(HWND window);
+/* A window of that thread (top-level or owned, shown or not) for which match holds. */
+HWND FindOnThread(DWORD threadId, const std::function<bool(HWND)> &match);
 
 std::string TextOf(HWND window);
 std::string ClassOf(HWND window);
@@ -36,8 +38,7 @@ public:
     bool Ended() const { return WaitForSingleObject(thread_, 10000) == WAIT_OBJECT_0; }
     /* The main window, looked for again after the library rebuilt it. */
     HWND window();
-    /* A window of the loop's thread for which match holds. */
-    HWND Find(const std::function<bool(HWND)> &match) const;
+    HWND Find(const std::function<bool(HWND)> &match) const { return FindOnThread(threadId_, match); }
 
 private:
     static DWORD WINAPI Run(void *param);
