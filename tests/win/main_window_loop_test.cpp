@@ -12,20 +12,11 @@
 #include "module_folder.h"
 #include "moh.h"
 #include "mohres.h"
+#include "windows_seen.h"
 
 namespace {
 
 const char kTitle[] = "Pellora Modem on Hold";
-
-/* The visible dialogs of a thread: the status window and any question it shows. */
-BOOL CALLBACK CollectDialog(HWND window, LPARAM param)
-{
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window))
-        ((std::vector<HWND> *)param)->push_back(window);
-    return TRUE;
-}
 
 class LibraryLoop : public ::testing::Test {
 protected:
@@ -33,84 +24,36 @@ protected:
     {
         ResetModuleFolder();
         StartFromDefaultSettings();
-        Set("Reserved", "LogonDisplay", "0");
+        IniWrite(SettingsFile(), "Reserved", "LogonDisplay", "0");
         modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
     }
     void TearDown() override
     {
-        if (thread) {
-            /* After a failure: end the loop; the thread's windows go with the thread. */
-            if (IsWindow(window))
-                PostMessageA(window, WM_DESTROY, 0, 0);
-            WaitForSingleObject(thread, 10000);
-            CloseHandle(thread);
-        }
+        loop.Stop();
         library.Unload();
         ResetModuleFolder();
         ResetProductFolder();
     }
-    void Set(const char *section, const char *key, const char *value)
-    {
-        IniWrite(SettingsFile(), section, key, value);
-    }
-
-    static DWORD WINAPI RunLibrary(void *param)
-    {
-        LibraryLoop *test = (LibraryLoop *)param;
-        test->returned = test->library.Create(NULL, 1, FakeModem::Request);
-        return 0;
-    }
-    /* Starts CreateMOH with the library's loop and waits until its window is up (a dialog is
-       shown once its initialisation is complete). */
+    /* Until the status window is shown: a dialog is shown once its initialisation is complete. */
     bool Start()
     {
-        if (!library.Load())
-            return false;
-        thread = CreateThread(NULL, 0, RunLibrary, this, 0, &threadId);
-        window = WaitForDialog(NULL);
-        return window != NULL;
+        window = loop.Start() ? loop.window() : NULL;
+        return window && WaitFor([&] { return IsWindowVisible(window) != FALSE; });
     }
-    std::vector<HWND> ThreadDialogs()
+    /* A shown dialog of the library's thread other than the status window and skip: a question. */
+    HWND Question(HWND skip = NULL)
     {
-        std::vector<HWND> dialogs;
-        EnumThreadWindows(threadId, CollectDialog, (LPARAM)&dialogs);
-        return dialogs;
-    }
-    /* A shown dialog of the library's thread other than skip. */
-    HWND FindThreadDialog(HWND skip)
-    {
-        for (HWND dialog : ThreadDialogs())
-            if (dialog != skip)
-                return dialog;
-        return NULL;
-    }
-    /* Bounded waits, so that a fault fails the test instead of hanging it. */
-    HWND WaitForDialog(HWND skip)
-    {
-        for (int i = 0; i < 2000; ++i) {
-            if (HWND found = FindThreadDialog(skip))
-                return found;
-            Sleep(5);
-        }
-        return NULL;
+        return loop.Find([&](HWND w) { return w != window && w != skip && ClassOf(w) == "#32770" && IsWindowVisible(w); });
     }
     /* Until the helper has answered that many boxes and the last one is gone. */
     bool WaitForAnswers(MessageBoxAnswerer &answerer, size_t count)
     {
-        for (int i = 0; i < 2000 && answerer.Seen().size() < count; ++i)
-            Sleep(5);
-        return answerer.Seen().size() == count && WaitForNoQuestion();
+        return WaitFor([&] { return answerer.Seen().size() >= count; }) && answerer.Seen().size() == count &&
+               WaitFor([&] { return Question() == NULL; });
     }
-    bool WaitForNoQuestion()
-    {
-        for (int i = 0; i < 2000 && FindThreadDialog(window); ++i)
-            Sleep(5);
-        return FindThreadDialog(window) == NULL;
-    }
-    bool LoopEnded() { return WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0; }
     /* A sent message is handled between two turns of the loop, after earlier posted commands. */
     void Settle() { SendMessageA(window, WM_NULL, 0, 0); }
-    std::string Question()
+    std::string QuestionText()
     {
         char format[256] = "";
         LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_EXIT_QUESTION, format, sizeof format);
@@ -121,10 +64,8 @@ protected:
 
     FakeModem modem;
     LibraryUnderTest library;
-    HANDLE thread = NULL;
-    DWORD threadId = 0;
+    OwnLoop loop{&library};
     HWND window = NULL;
-    HWND returned = NULL;
 };
 
 TEST_F(LibraryLoop, ExitAsksAndYesEndsTheLoopAndSavesTheSize)
@@ -134,13 +75,13 @@ TEST_F(LibraryLoop, ExitAsksAndYesEndsTheLoopAndSavesTheSize)
     RECT rect;
     GetWindowRect(window, &rect);
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(LoopEnded());
-    EXPECT_EQ(window, returned);
+    ASSERT_TRUE(loop.Ended());
+    EXPECT_EQ(window, loop.returned());
     EXPECT_FALSE(IsWindow(window));
     std::vector<SeenMessageBox> seen = answerer.Seen();
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(kTitle, seen[0].caption);
-    EXPECT_EQ(Question(), seen[0].text);
+    EXPECT_EQ(QuestionText(), seen[0].text);
     EXPECT_EQ(std::to_string(rect.right - rect.left), Saved("Cx"));
     EXPECT_EQ(std::to_string(rect.bottom - rect.top), Saved("Cy"));
 }
@@ -157,26 +98,26 @@ TEST_F(LibraryLoop, NoKeepsTheWindowAndALaterExitAsksAgain)
 
     answerer.SetButton(IDYES);
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(LoopEnded());
+    ASSERT_TRUE(loop.Ended());
     std::vector<SeenMessageBox> seen = answerer.Seen();
     ASSERT_EQ(2u, seen.size());
-    EXPECT_EQ(Question(), seen[0].text);
-    EXPECT_EQ(Question(), seen[1].text);
+    EXPECT_EQ(QuestionText(), seen[0].text);
+    EXPECT_EQ(QuestionText(), seen[1].text);
 }
 
 TEST_F(LibraryLoop, ASecondExitWhileTheFirstAsksIsIgnored)
 {
     ASSERT_TRUE(Start());
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    HWND question = WaitForDialog(window);
-    ASSERT_NE(nullptr, question);
+    HWND question = NULL;
+    ASSERT_TRUE(WaitFor([&] { return (question = Question()) != NULL; }));
     /* Handled inside the question's own loop; a second question would keep it from returning. */
     DWORD_PTR result = 0;
     EXPECT_NE(0, SendMessageTimeoutA(window, WM_COMMAND, IDCMD_EXIT, 0, SMTO_NORMAL, 5000, &result));
-    EXPECT_EQ(2u, ThreadDialogs().size());
+    EXPECT_EQ(nullptr, Question(question)) << "no second question";
 
     MessageBoxAnswerer answerer(IDYES);
-    ASSERT_TRUE(LoopEnded());
+    ASSERT_TRUE(loop.Ended());
     EXPECT_EQ(1u, answerer.Seen().size());
 }
 
@@ -194,13 +135,13 @@ TEST_F(LibraryLoop, OnHoldAtStartTheExitIsRefusedWithoutAQuestion)
 
     PostMessageA(window, WM_COMMAND, IDCMD_DISCONNECT, 0);
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(LoopEnded());
+    ASSERT_TRUE(loop.Ended());
     std::vector<SeenMessageBox> seen = answerer.Seen();
     ASSERT_EQ(2u, seen.size());
     char refusal[256] = "";
     LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_EXIT_REFUSED, refusal, sizeof refusal);
     EXPECT_EQ(refusal, seen[0].text);
-    EXPECT_EQ(Question(), seen[1].text);
+    EXPECT_EQ(QuestionText(), seen[1].text);
 }
 
 /* The loop empties the queue each time it wakes: a burst of posted state polls is handled in order,
@@ -213,7 +154,7 @@ TEST_F(LibraryLoop, ABurstOfPostedMessagesIsHandledBeforeALaterExit)
     for (int i = 0; i < burst; ++i)
         PostMessageA(window, WM_TIMER, 1, 0);
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(LoopEnded());
+    ASSERT_TRUE(loop.Ended());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(1u, answerer.Seen().size());
     int polls = 0;

@@ -94,7 +94,8 @@ SIZE SizeOf(HWND window)
 
 DWORD WINAPI OwnLoop::Run(void *param)
 {
-    ((LibraryUnderTest *)param)->Create(NULL, 1, FakeModem::Request);
+    OwnLoop *loop = (OwnLoop *)param;
+    loop->returned_ = loop->library_->Create(NULL, 1, FakeModem::Request);
     return 0;
 }
 
@@ -102,7 +103,7 @@ bool OwnLoop::Start()
 {
     if (!library_->loaded() && !library_->Load())
         return false;
-    thread_ = CreateThread(NULL, 0, Run, library_, 0, &threadId_);
+    thread_ = CreateThread(NULL, 0, Run, this, 0, &threadId_);
     /* The splash is set up before the main window: once that is up, the splash is there or will not come. */
     return WaitFor([&] { return window() != NULL; });
 }

@@ -39,12 +39,15 @@ public:
     /* The main window, looked for again after the library rebuilt it. */
     HWND window();
     HWND Find(const std::function<bool(HWND)> &match) const { return FindOnThread(threadId_, match); }
+    /* What CreateMOH returned, once it has. */
+    HWND returned() const { return returned_; }
 
 private:
     static DWORD WINAPI Run(void *param);
     LibraryUnderTest *library_;
     HANDLE thread_ = NULL;
     DWORD threadId_ = 0;
+    HWND returned_ = NULL;
 };
 
 #endif
