@@ -11,7 +11,7 @@
 
 namespace {
 
-enum { TRAY_ICON_ID = 1, MENU_TEXT_SIZE = 64, DEFAULT_TEXT_SIZE = 256 };
+enum { TRAY_ICON_ID = 1, TRAY_TIP_LENGTH = 64, MENU_TEXT_SIZE = 64, DEFAULT_TEXT_SIZE = 256 };
 
 NOTIFYICONDATAA trayIcon;  /* hWnd non-zero marks the icon present */
 int trayIconResource;
@@ -109,7 +109,8 @@ void AddTrayIcon(HWND window)
     trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     trayIcon.uCallbackMessage = WM_TRAY_ICON;
     SetIcon(IDI_MOH_NORMAL);
-    GetWindowTextA(window, trayIcon.szTip, sizeof trayIcon.szTip);
+    /* The record handed over is the 88-byte layout, whose tip holds 64 characters with its zero. */
+    GetWindowTextA(window, trayIcon.szTip, TRAY_TIP_LENGTH);
     Shell_NotifyIconA(NIM_ADD, &trayIcon);
 }
 
