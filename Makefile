@@ -50,9 +50,10 @@ test-install: release
 # Each fuzz target runs FUZZ_SECONDS; crashing inputs are kept in tests/fuzz/regressions/. The
 # call engine's event-sequence fuzzer is one of them; tests/fuzz/plant-engine-faults.sh shows
 # that each of its invariants fires.
+# FUZZ_TARGETS picks targets (default all), FUZZ_RUNS stops each after that many runs.
 FUZZ_SECONDS ?= 30
 fuzz: deps
-	FUZZ_SECONDS=$(FUZZ_SECONDS) tests/fuzz/run-fuzzers.sh $(BUILD)/fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_RUNS=$(FUZZ_RUNS) FUZZ_TARGETS="$(FUZZ_TARGETS)" tests/fuzz/run-fuzzers.sh $(BUILD)/fuzz
 
 # Phone-book lookup against a plain read of the file, optimised and without sanitizers, natively
 # and under Wine; the call-list dialogs against a plain list view filled from the same file; the

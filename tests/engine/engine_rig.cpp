@@ -81,24 +81,64 @@ const std::map<int, std::string> &EnglishStrings()
     return strings;
 }
 
-std::string Digits(const char *text)
+bool IsDigit(char c)
 {
-    std::string digits;
-    for (; *text; ++text)
-        if (*text >= '0' && *text <= '9')
-            digits += *text;
-    return digits;
+    return c >= '0' && c <= '9';
+}
+
+/* Two numbers hold the same digits in the same order, whatever else they hold. */
+bool SameDigits(const char *a, const char *b)
+{
+    for (;; ++a, ++b) {
+        while (*a && !IsDigit(*a))
+            ++a;
+        while (*b && !IsDigit(*b))
+            ++b;
+        if (*a != *b)
+            return false;
+        if (!*a)
+            return true;
+    }
+}
+
+const KeyName *FindKey(const std::string &name)
+{
+    for (const KeyName &known : kKeys)
+        if (name == known.name)
+            return &known;
+    return nullptr;
 }
 
 }  // namespace
 
-EngineRig::EngineRig() : settings(DefaultSettings())
+const std::vector<EngineRig::SettingValue> &EngineRig::DefaultValues()
+{
+    static std::vector<SettingValue> values;
+    if (!values.empty())
+        return values;
+    values.resize(SETTING_COUNT);
+    for (const auto &setting : DefaultSettings())
+        if (const KeyName *known = FindKey(setting.first))
+            values[known->key] = {true, setting.second};
+    return values;
+}
+
+EngineRig::EngineRig() : settings(DefaultValues())
 {
 }
 
 void EngineRig::SetSetting(const std::string &section, const std::string &key, const std::string &value)
 {
-    settings[section + "/" + key] = value;
+    if (const KeyName *known = FindKey(section + "/" + key))
+        settings[known->key] = {true, value};
+}
+
+void EngineRig::SetSetting(SettingKey key, int value)
+{
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    settings[key].present = true;
+    settings[key].text = text;
 }
 
 void EngineRig::Load()
@@ -143,16 +183,16 @@ void EngineRig::Advance(int64_t milliseconds)
 {
     int64_t until = now + milliseconds;
     for (;;) {
-        auto next = timers.end();
-        for (auto it = timers.begin(); it != timers.end(); ++it)
-            if (next == timers.end() || it->second.due < next->second.due ||
-                (it->second.due == next->second.due && it->second.order < next->second.order))
-                next = it;
-        if (next == timers.end() || next->second.due > until)
+        int next = 0;
+        for (int id = 1; id < TIMER_SLOTS; ++id)
+            if (timers[id].running && (!next || timers[id].due < timers[next].due ||
+                                       (timers[id].due == timers[next].due && timers[id].order < timers[next].order)))
+                next = id;
+        if (!next || timers[next].due > until)
             break;
-        now = next->second.due;
-        next->second.due += next->second.period;
-        engine->OnTimer(next->first);
+        now = timers[next].due;
+        timers[next].due += timers[next].period;
+        engine->OnTimer(next);
         Deliver();
     }
     now = until;
@@ -205,18 +245,20 @@ void EngineRig::StartTimer(int id, unsigned periodMs)
 {
     /* As the window's timers: a period below 10 ms runs at 10 ms. */
     unsigned period = periodMs < 10 ? 10 : periodMs;
-    timers[id] = {period, now + period, nextOrder++};
+    if (id <= 0 || id >= TIMER_SLOTS)
+        abort();   /* the engine starts only the window's timers */
+    timers[id] = {true, period, now + period, nextOrder++};
+}
+
+void EngineRig::StopTimer(int id)
+{
+    if (id > 0 && id < TIMER_SLOTS)
+        timers[id].running = false;
 }
 
 const char *EngineRig::Setting(SettingKey key) const
 {
-    for (const KeyName &known : kKeys) {
-        if (known.key != key)
-            continue;
-        auto value = settings.find(known.name);
-        return value == settings.end() ? nullptr : value->second.c_str();
-    }
-    return nullptr;
+    return key >= 0 && key < SETTING_COUNT && settings[key].present ? settings[key].text.c_str() : nullptr;
 }
 
 int EngineRig::ReadInt(SettingKey key)
@@ -247,7 +289,7 @@ int EngineRig::LookupCallerName(char *name, char *number)
 {
     for (const std::string &line : phoneBook) {
         size_t tab = line.find('\t');
-        if (Digits(line.c_str() + tab + 1) == Digits(number)) {
+        if (SameDigits(line.c_str() + tab + 1, number)) {
             snprintf(name, 256, "%s", line.substr(0, tab).c_str());
             return 1;
         }
@@ -257,12 +299,18 @@ int EngineRig::LookupCallerName(char *name, char *number)
 
 void EngineRig::AddCallerIfNew(const char *name, const char *number)
 {
-    char found[256];
-    std::string copy = number;
-    if (!LookupCallerName(found, &copy[0]))
+    char found[256], copy[CALLER_NUMBER_SIZE];
+    snprintf(copy, sizeof copy, "%s", number);
+    if (!LookupCallerName(found, copy))
         phoneBook.push_back(std::string(name) + "\t" + number);
     else
         ++addsOfKnownCallers;
+}
+
+void EngineRig::Keep(std::vector<std::string> *trace, const char *text)
+{
+    if (keepTrace)
+        trace->push_back(text);
 }
 
 void EngineRig::AppendCallLogLine(char *record)

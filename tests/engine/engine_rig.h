@@ -27,7 +27,9 @@ class EngineRig : public ModemPort, public WindowPort, public TimerPort, public 
 public:
     /* Settings start from the product's default settings file. */
     EngineRig();
+    /* A key the engine never reads is left alone. */
     void SetSetting(const std::string &section, const std::string &key, const std::string &value);
+    void SetSetting(SettingKey key, int value);
     /* The window is up: live settings are read and the engine starts. */
     void Load();
 
@@ -39,7 +41,7 @@ public:
     bool Click(int command);
     bool CommandEnabled(int command) const;
     std::string CommandStates() const;   /* Accept, Ignore, Disconnect, Call, Reconnect: "+-..." */
-    bool TimerRunning(int id) const { return timers.count(id) != 0; }
+    bool TimerRunning(int id) const { return id > 0 && id < TIMER_SLOTS && timers[id].running; }
 
     ModemModel modem;
     std::vector<RigRequest> requests;
@@ -48,6 +50,7 @@ public:
     std::vector<std::string> prompts;   /* texts of the handset prompts shown */
     std::deque<int> posted;
     std::vector<std::string> windowTrace, fileTrace;
+    bool keepTrace = true;   /* off where nobody reads the trace: the lines are still composed */
     std::vector<std::string> phoneBook;   /* "name TAB number" */
     std::vector<std::string> callLog;     /* whole lines */
     LiveSettings live = {};
@@ -74,7 +77,7 @@ public:
     void LoadText(int stringId, char *buffer, size_t size) override;
     void PlaySoundFile(const char *) override {}
     void StartTimer(int id, unsigned periodMs) override;
-    void StopTimer(int id) override { timers.erase(id); }
+    void StopTimer(int id) override;
     int ReadInt(SettingKey key) override;
     int ReadIntOr(SettingKey key, int fallback) override;
     void ReadString(SettingKey key, char *buffer, size_t size) override;
@@ -85,19 +88,28 @@ public:
     void AppendCallLogLine(char *record) override;
     void SaveCallerIdText(const char *, size_t) override {}
     void OpenFileTrace() override {}
-    void WindowLine(const char *text) override { windowTrace.push_back(text); }
-    void FileLine(const char *text) override { fileTrace.push_back(text); }
+    void WindowLine(const char *text) override { Keep(&windowTrace, text); }
+    void FileLine(const char *text) override { Keep(&fileTrace, text); }
 
 private:
     struct Timer {
+        bool running;
         unsigned period;
         int64_t due;
         uint64_t order;
     };
-    std::map<int, Timer> timers;
+    enum { TIMER_SLOTS = TIMER_DELAYED_HOLD + 1 };
+    Timer timers[TIMER_SLOTS] = {};
     uint64_t nextOrder = 0;
-    std::map<std::string, std::string> settings;   /* "Section/Key" */
+    /* The values of the keys the engine reads, by key; a key missing from the file is null. */
+    struct SettingValue {
+        bool present;
+        std::string text;
+    };
+    std::vector<SettingValue> settings;
+    static const std::vector<SettingValue> &DefaultValues();
     const char *Setting(SettingKey key) const;
+    void Keep(std::vector<std::string> *trace, const char *text);
 };
 
 #endif

@@ -36,6 +36,9 @@ private:
 
 const int kCallTimers[] = {TIMER_RING, TIMER_DECISION, TIMER_HOLD, TIMER_BLINK, TIMER_DELAYED_HOLD};
 const int kCommands[] = {IDCMD_ACCEPT, IDCMD_IGNORE, IDCMD_DISCONNECT, IDCMD_CALL, IDCMD_RECONNECT};
+const std::string kNumbers[] = {"5550", "5551", "5552", "5553", "5554", "5555", "5556"};
+const std::string kPrivate = "P";
+const std::string kNames[] = {"Caller 0", "Caller 1", "Caller 2"};
 
 class Run {
 public:
@@ -43,6 +46,7 @@ public:
 
     void Play()
     {
+        rig.keepTrace = false;
         Configure();
         rig.Load();
         held = rig.modem.diag == DIAG_MOH;
@@ -56,18 +60,17 @@ public:
 private:
     void Configure()
     {
-        static const char *const kNumbers[][2] = {
-            {"MOH", "DelayHoldTimer"}, {"MOH", "AutoRejectTimer"}, {"MOH", "HoldTimer"}, {"MOH", "AcceptAll"},
-            {"MOH", "IgnoreAll"}, {"MOH", "IncomingCallLog"}, {"MOH", "HandsetExclusion"},
-            {"CallerId", "WaitForRemoteResponse"}, {"MOH", "AcceptV90"}, {"MOH", "CallButtonStatus"},
-            {"MOH", "Minimize"}, {"MOH", "Timeout"},
+        static const SettingKey kNumbers[] = {
+            SET_DELAY_HOLD_TIMER, SET_AUTO_REJECT_TIMER, SET_HOLD_TIMER, SET_ACCEPT_ALL, SET_IGNORE_ALL,
+            SET_INCOMING_CALL_LOG, SET_HANDSET_EXCLUSION, SET_WAIT_FOR_REMOTE_RESPONSE, SET_ACCEPT_V90,
+            SET_CALL_BUTTON_STATUS, SET_MINIMIZE, SET_TIMEOUT,
         };
         static const int kValues[][4] = {
             {0, 0, 500, 2500}, {60, 0, 3, 20}, {0, 0, 5, 70}, {0, 0, 0, 1}, {0, 0, 0, 1}, {1, 1, 0, 1},
             {2, 0, 1, 2}, {1, 0, 1, 1}, {0, 1, 0, 1}, {0, 0, 1, 2}, {0, 1, 0, 1}, {10, 5, 0, 65},
         };
         for (size_t i = 0; i < sizeof kNumbers / sizeof kNumbers[0]; ++i)
-            rig.SetSetting(kNumbers[i][0], kNumbers[i][1], std::to_string(kValues[i][in.Byte() % 4]));
+            rig.SetSetting(kNumbers[i], kValues[i][in.Byte() % 4]);
         rig.modem.decisionTime = in.Byte() % 8 * 5;
         rig.modem.maxHoldTime = (int)(in.Byte() % 10) * 8 - 8;
         rig.modem.handsetExclusion = in.Byte() % 3;
@@ -83,7 +86,7 @@ private:
         case 0: ModemConnect(&rig.modem, value % 3 ? MODULATION_V92 : MODULATION_V90, value % 4 == 3 ? 2 : 0); break;
         case 1: ModemGoIdle(&rig.modem); break;
         case 2: ModemCallWaitingTone(&rig.modem); break;
-        case 3: ModemCallerId(&rig.modem, value % 5 ? "555" + std::to_string(value % 7) : "P", "Caller " + std::to_string(value % 3)); break;
+        case 3: ModemCallerId(&rig.modem, value % 5 ? kNumbers[value % 7] : kPrivate, kNames[value % 3]); break;
         case 4: ModemRemoteResponse(&rig.modem, 500 + value % 7); break;
         case 5: ModemReportState(&rig.modem, value % 14); break;
         case 6: ModemReportDiag(&rig.modem, value % 26); break;
@@ -192,13 +195,16 @@ private:
     {
         INVARIANT(rig.engine->Phase() != PHASE_ON_HOLD || rig.engine->OutgoingCall() || held,
                   "Exit is refused only on hold or during an outgoing call");
-        std::set<std::string> calls;
-        for (const std::string &line : rig.callLog)
-            INVARIANT(calls.insert(line.substr(0, line.size() - 3)).second, "a call is logged at most once");
+        for (; linesChecked < rig.callLog.size(); ++linesChecked)
+            INVARIANT(calls.insert(CallOf(rig.callLog[linesChecked])).second, "a call is logged at most once");
         INVARIANT(rig.addsOfKnownCallers == 0, "the phone book gains at most one line per caller");
-        for (; requestsChecked < rig.requests.size(); ++requestsChecked)
-            INVARIANT(RequestInTable(rig.requests[requestsChecked]), "every request is one of the contract");
+        for (const RigRequest &request : rig.requests)
+            INVARIANT(RequestInTable(request), "every request is one of the contract");
+        rig.requests.clear();   /* checked; nothing else reads them */
     }
+
+    /* A log line without its outcome. */
+    static std::string CallOf(const std::string &line) { return line.substr(0, line.size() - 3); }
 
     static bool RequestInTable(const RigRequest &r)
     {
@@ -223,7 +229,8 @@ private:
     std::string pendingBefore;
     size_t logBefore = 0;
     int phaseBefore = PHASE_NONE;
-    size_t requestsChecked = 0;
+    std::set<std::string> calls;   /* the calls of the log lines checked so far */
+    size_t linesChecked = 0;
 };
 
 }  // namespace

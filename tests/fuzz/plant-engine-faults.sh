@@ -33,12 +33,9 @@ if find not in text:
 open(path, "w").write(text.replace(find, os.environ["REPLACE"].replace("\\n", "\n"), 1))
 PY
   [ $? -eq 0 ] || continue
-  clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -I"$work/engine" -Icalllists -Iresources -Ishell -Itests/engine -Itools/mohhost "-DMOH_SOURCE_DIR=\"$PWD\"" \
-    tests/fuzz/engine_events_fuzzer.cpp "$work"/engine/engine_*.cpp "$work"/engine/{caller_id,bounded_text,countdown_text,event_names,trace_line}.cpp \
-    calllists/call_log_record.cpp tests/engine/engine_rig.cpp tools/mohhost/modem_model.cpp -o "$work/fuzzer" || exit 1
-  mkdir -p "$work/corpus"
-  "$work/fuzzer" -max_total_time="$seconds" -max_len=256 -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1
+  tests/fuzz/build-engine-fuzzer.sh "$work/engine" "$work/fuzzer" || exit 1
+  rm -rf "$work/corpus" && mkdir -p "$work/corpus"
+  ASAN_OPTIONS=quarantine_size_mb=16 "$work/fuzzer" -max_total_time="$seconds" -max_len=144 -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1
   fired=$(grep -m1 -o 'invariant broken: [^(]*' "$work/log")
   if [[ "$fired" == *"$expected"* ]]; then
     caught=$((caught + 1))

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds the libFuzzer targets of the text functions with clang and runs each for a bounded time.
-# Usage: tests/fuzz/run-fuzzers.sh [build-dir]   (FUZZ_SECONDS per target, default 30)
+# Builds the libFuzzer targets with clang and runs each for a bounded time.
+# Usage: tests/fuzz/run-fuzzers.sh [build-dir]   (FUZZ_SECONDS per target, default 30; FUZZ_RUNS
+# ends a target earlier after that many runs; FUZZ_TARGETS picks targets, default all)
 # A crashing input is copied to tests/fuzz/regressions/<target>-<hash>, which the native tests
 # replay from then on; the script then fails.
 set -eu
@@ -8,15 +9,15 @@ cd "$(dirname "$0")/../.."
 out=$(realpath -m "${1:-build/fuzz}")
 seconds=${FUZZ_SECONDS:-30}
 cxx=${FUZZ_CXX:-clang++}
-targets=(caller_id list_line phone_book engine_events)
+read -r -a targets <<<"${FUZZ_TARGETS:-caller_id list_line phone_book engine_events}"
+runs=${FUZZ_RUNS:--1}
 sources=(engine/caller_id.cpp engine/bounded_text.cpp calllists/list_text.cpp
          calllists/list_entry.cpp calllists/list_rows.cpp calllists/call_log_record.cpp)
 flags=(-std=c++17 -g -O1 -Wall -Wextra -Werror -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=all -Iengine -Icalllists)
-# The call engine on its bench of in-memory ports, with the development host's modem model.
-engine_sources=(engine/engine_*.cpp engine/countdown_text.cpp engine/event_names.cpp engine/trace_line.cpp
-                tests/engine/engine_rig.cpp tools/mohhost/modem_model.cpp)
-engine_flags=(-Iresources -Ishell -Itests/engine -Itools/mohhost "-DMOH_SOURCE_DIR=\"$PWD\"")
+# Each run frees what it allocated; a small quarantine still catches a use after free within a
+# run and keeps the fuzzer in memory it has touched before.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16}
 mkdir -p "$out"
 
 seed() {  # seed <target> <name> <printf-format>
@@ -35,13 +36,17 @@ failed=0
 for target in "${targets[@]}"; do
   binary=$out/${target}_fuzzer
   echo "== $target: building"
-  extra=()
-  [ "$target" = engine_events ] && extra=("${engine_flags[@]}" "${engine_sources[@]}")
-  "$cxx" "${flags[@]}" "tests/fuzz/${target}_fuzzer.cpp" "${sources[@]}" "${extra[@]}" -o "$binary"
+  max_len=2048
+  if [ "$target" = engine_events ]; then
+    tests/fuzz/build-engine-fuzzer.sh engine "$binary"
+    max_len=144   # the settings and the longest event sequence the fuzzer decodes
+  else
+    "$cxx" "${flags[@]}" "tests/fuzz/${target}_fuzzer.cpp" "${sources[@]}" -o "$binary"
+  fi
   mkdir -p "$out/artifacts"
   rm -f "$out/artifacts/$target-"*
   echo "== $target: fuzzing for ${seconds}s"
-  if ! "$binary" -max_total_time="$seconds" -max_len=2048 \
+  if ! "$binary" -max_total_time="$seconds" -runs="$runs" -max_len="$max_len" \
        -artifact_prefix="$out/artifacts/$target-" "$out/corpus/$target" >"$out/$target.log" 2>&1; then
     failed=1
     echo "== $target: FAILED, see $out/$target.log"
