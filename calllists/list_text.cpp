@@ -1,5 +1,6 @@
 #include "list_text.h"
 
+#include <stdint.h>
 #include <string.h>
 
 #include "bounded_text.h"
@@ -112,42 +113,98 @@ bool DigitsEqual(const char *text, size_t length, const char *digits)
     return *digits == '\0';
 }
 
+struct NumberSought {
+    const char *number;
+    size_t length;
+    NumberCompare compare;
+    bool digitsOnly;
+    bool byLastDigits;  /* digits only, and no NUL byte in the block */
+};
+
+/* Whether a line is passed over by its last digits alone. A number of digits only equals a
+   line's stored digits only when both end the same; in a block without NUL bytes, the digits that
+   end a line of at most the shown length end its stored number. Most lines of a phone book go
+   here without a look at their name or tab. */
+inline bool EndsOtherwise(const char *line, size_t length, const NumberSought &sought)
+{
+    if (length > LIST_LINE_SIZE - 1)
+        return false;
+    const char *digit = sought.number + sought.length;
+    for (const char *at = line + length; at > line && at[-1] >= '0' && at[-1] <= '9'; --at, --digit) {
+        if (digit == sought.number || at[-1] != digit[-1])
+            return true;
+    }
+    return false;
+}
+
+/* Whether the stored number of a line equals the number sought; tab is set to the line's first
+   TAB when it does. */
+bool LineHoldsNumber(const char *line, size_t lineLength, const NumberSought &sought, const char **tab)
+{
+    size_t shown = ShownLineLength(line, lineLength);
+    *tab = (const char *)memchr(line, '\t', shown);
+    if (!*tab)
+        return false;
+    const char *rest = *tab + 1;
+    size_t restLength = (size_t)(line + shown - rest);
+    if (sought.digitsOnly)
+        return DigitsEqual(rest, restLength, sought.number);
+    char text[LIST_LINE_SIZE], stored[LIST_LINE_SIZE];
+    memcpy(text, rest, restLength);
+    text[restLength] = '\0';
+    KeepDigits(text, stored, sizeof stored);
+    return sought.compare(sought.number, stored) == 0;
+}
+
+/* The high bit of every byte of the eight at text that is a LF, from the lowest bit up in the
+   order of the bytes; bytes at or past end count as not LF. A word a step, as phone-book lines
+   are short and a library call per line costs more than the line. */
+uint64_t LineFeedBits(const char *text, const char *end)
+{
+    const uint64_t ones = 0x0101010101010101ULL, low7 = 0x7F7F7F7F7F7F7F7FULL;
+    uint64_t word = 0;
+    if (end - text >= 8)
+        memcpy(&word, text, sizeof word);
+    else
+        memcpy(&word, text, (size_t)(end - text));
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    word = __builtin_bswap64(word);
+#endif
+    word ^= ones * '\n';
+    return ~(((word & low7) + low7) | word | low7);
+}
+
 }  // namespace
 
 int FindPhoneBookName(const char *block, size_t length, const char *number, char *name,
                       size_t nameSize, NumberCompare compare)
 {
-    if (!compare)
-        compare = CompareTextNoCase;
-    bool digitsOnly = OnlyDigits(number);
-    ListScan scan;
-    BeginListScan(&scan, block, length);
-    const char *line;
-    size_t lineLength;
-    while (NextLineSpan(&scan, &line, &lineLength)) {
-        size_t shown = ShownLineLength(line, lineLength);
-        const char *tab = (const char *)memchr(line, '\t', shown);
-        if (!tab)
-            continue;
-        const char *rest = tab + 1;
-        size_t restLength = (size_t)(line + shown - rest);
-        bool equal;
-        if (digitsOnly) {
-            equal = DigitsEqual(rest, restLength, number);
-        } else {
-            char text[LIST_LINE_SIZE], stored[LIST_LINE_SIZE];
-            memcpy(text, rest, restLength);
-            text[restLength] = '\0';
-            KeepDigits(text, stored, sizeof stored);
-            equal = compare(number, stored) == 0;
-        }
-        if (equal) {
-            if (name && nameSize > 0) {
-                size_t count = (size_t)(tab - line) < nameSize - 1 ? (size_t)(tab - line) : nameSize - 1;
-                memcpy(name, line, count);
-                name[count] = '\0';
+    if (!block)
+        return 0;
+    NumberSought sought = {number, strlen(number), compare ? compare : CompareTextNoCase, OnlyDigits(number), false};
+    sought.byLastDigits = sought.digitsOnly && sought.length > 0 && !memchr(block, '\0', length);
+    /* The lines as NextLineSpan gives them, found here without a call per line: a LF ends a line
+       when a CR of the same line is before it. */
+    size_t lineStart = 0;
+    for (size_t wordAt = 0; wordAt < length; wordAt += 8) {
+        for (uint64_t bits = LineFeedBits(block + wordAt, block + length); bits; bits &= bits - 1) {
+            size_t lf = wordAt + (size_t)(__builtin_ctzll(bits) >> 3);
+            if (lf <= lineStart || block[lf - 1] != '\r')
+                continue;
+            const char *line = block + lineStart;
+            size_t lineLength = lf - 1 - lineStart;
+            lineStart = lf + 1;
+            if (sought.byLastDigits && EndsOtherwise(line, lineLength, sought))
+                continue;
+            const char *tab = nullptr;
+            if (LineHoldsNumber(line, lineLength, sought, &tab)) {
+                if (name && nameSize > 0) {
+                    size_t count = (size_t)(tab - line) < nameSize - 1 ? (size_t)(tab - line) : nameSize - 1;
+                    memcpy(name, line, count);
+                    name[count] = '\0';
+                }
+                return 1;
             }
-            return 1;
         }
     }
     return 0;
