@@ -10,6 +10,7 @@
 #include "module_state.h"
 #include "settings.h"
 #include "status_display.h"
+#include "steady_controls.h"
 #include "trace.h"
 
 namespace {
@@ -41,7 +42,10 @@ public:
     {
         EnableMenuItem(mainMenu, (UINT)command, enabled ? MF_ENABLED : MF_GRAYED);
     }
-    void SetFieldText(int control, const char *text) override { SetDlgItemTextA(mainWindow, control, text); }
+    void SetFieldText(int control, const char *text) override
+    {
+        SetWindowTextA(SteadyControl(mainWindow, control), text);
+    }
     void ShowMohState(uint32_t state) override { ::ShowMohState(mainWindow, statusBarWindow, state, 0); }
     void ShowIdle() override { ::ShowIdle(mainWindow, statusBarWindow); }
     void SetStatePicture(int frame) override { ::SetStatePicture(mainWindow, frame); }
@@ -64,10 +68,42 @@ public:
     void PlaySoundFile(const char *path) override { PlaySoundA(path, NULL, SND_ASYNC); }
 };
 
+/* Stopping a timer that is not running still asks the window server, and the engine stops its
+   timers on every connect and call whether they run or not: the timers started on the main window
+   are remembered, and only those are stopped. */
 class WindowTimers : public TimerPort {
 public:
-    void StartTimer(int id, unsigned periodMs) override { SetTimer(mainWindow, (UINT_PTR)id, periodMs, NULL); }
-    void StopTimer(int id) override { KillTimer(mainWindow, (UINT_PTR)id); }
+    void StartTimer(int id, unsigned periodMs) override
+    {
+        if (SetTimer(mainWindow, (UINT_PTR)id, periodMs, NULL))
+            Remember(id, true);
+    }
+    void StopTimer(int id) override
+    {
+        if (!MayRun(id))
+            return;
+        KillTimer(mainWindow, (UINT_PTR)id);
+        Remember(id, false);
+    }
+
+private:
+    enum { KNOWN_IDS = 32 };
+    HWND window_ = NULL;
+    uint32_t running_ = 0;  /* a bit per timer id below KNOWN_IDS started on window_ */
+
+    bool MayRun(int id) const
+    {
+        return id < 0 || id >= KNOWN_IDS || (window_ == mainWindow && (running_ >> id) & 1);
+    }
+    void Remember(int id, bool running)
+    {
+        if (window_ != mainWindow) {
+            window_ = mainWindow;
+            running_ = 0;
+        }
+        if (id >= 0 && id < KNOWN_IDS)
+            running_ = running ? running_ | (1u << id) : running_ & ~(1u << id);
+    }
 };
 
 class SettingsFile : public SettingsPort {
