@@ -15,7 +15,7 @@ faults=(
   "engine_decision.cpp#    callPhase = PHASE_DECISION;#    callPhase = PHASE_ON_HOLD;#Exit is refused only on hold"
   "engine_connection.cpp#    TraceFile(\"Waiting for inbound call\");\n    FlushCallRecord();#    TraceFile(\"Waiting for inbound call\");#a decided call is logged when the line comes back"
   "engine_record.cpp#        FlushCallRecord();\n        io.clock#        { char again[CALL_RECORD_SIZE]; for (int i = 0; i < CALL_RECORD_SIZE; ++i) again[i] = pendingCallRecord[i]; FlushCallRecord(); if (again[0] && io.live->incomingCallLog) io.lists->AppendCallLogLine(again); }\n        io.clock#a call is logged at most once"
-  "engine_incoming.cpp#        !io.lists->LookupCallerName(callerName, callerNumber))#        (io.lists->LookupCallerName(callerName, callerNumber) | 1))#the phone book gains at most one line per caller"
+  "engine_incoming.cpp#        !io.lists->LookupCallerName(callerName, callerNumber))#        io.lists->LookupCallerName(callerName, callerNumber) >= 0)#the phone book gains at most one line per caller"
   "engine_decision.cpp#    SetCallAction(CALL_ACTION_RESUME);#    SetCallAction(CALL_ACTION_RESUME + 1);#every request is one of the contract"
 )
 
