@@ -419,30 +419,34 @@ TEST_F(Link, TakesThePlaceholdersPlaceAndIdAndShowsTheHandAndAnUnderline)
     EXPECT_GT(longestRow, (place.right - place.left) * 8 / 10) << "no underline across the text";
 }
 
+/* Each way of opening gets a target of its own, so that a late run of the first cannot stand in
+   for the second. */
 TEST_F(Link, OpensItsTargetWhenClickedOrOnSpaceAndThenShowsVisited)
 {
     char temp[MAX_PATH];
     GetTempPathA(sizeof(temp), temp);
-    std::string marker = std::string(temp) + "ctl_link_opened.txt";
-    std::string target = std::string(temp) + "ctl_link_target.bat";
-    RemoveFile(marker);
-    WriteFileBytes(target, "@echo opened> \"" + marker + "\"\r\n");
     HWND link = Link_Create(parent, 500);
     ASSERT_TRUE(link != NULL);
     const COLORREF visited = RGB(0, 150, 0);
     Link_SetColors(link, red, visited);
-    SetWindowTextA(link, target.c_str());
-
-    SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_TRUE(AppearsWithin(marker)) << "click did not run " << target;
-    EXPECT_GT(Count(link, visited), 0);
-    EXPECT_EQ(0, Count(link, red));
-    RemoveFile(marker);
-    SendMessageA(link, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_TRUE(AppearsWithin(marker)) << "Space did not run " << target;
-    RemoveFile(marker);
-    RemoveFile(target);
+    for (const char *way : {"click", "space"}) {
+        std::string marker = std::string(temp) + "ctl_link_" + way + ".txt";
+        std::string target = std::string(temp) + "ctl_link_" + way + ".bat";
+        RemoveFile(marker);
+        WriteFileBytes(target, "@echo opened> \"" + marker + "\"\r\n");
+        SetWindowTextA(link, target.c_str());
+        if (way[0] == 'c') {
+            SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+            SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        } else {
+            SendMessageA(link, WM_KEYDOWN, VK_SPACE, 0);
+        }
+        EXPECT_TRUE(AppearsWithin(marker)) << way << " did not run " << target;
+        EXPECT_GT(Count(link, visited), 0);
+        EXPECT_EQ(0, Count(link, red));
+        RemoveFile(marker);
+        RemoveFile(target);
+    }
 }
 
 /* The engraved look: ink (neither the corner's background nor nearly white) in the shadow colour
