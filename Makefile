@@ -62,7 +62,7 @@ bench: deps
 	uptime
 	mkdir -p $(BUILD)/bench
 	$(CXX) -std=c++17 -O2 -Wall -Wextra -Werror -Iengine -Icalllists -o $(BUILD)/bench/lookup_bench \
-	  tests/bench/lookup_bench.cpp calllists/list_text.cpp engine/bounded_text.cpp
+	  bench/lookup_bench.cpp calllists/list_text.cpp engine/bounded_text.cpp
 	$(BUILD)/bench/lookup_bench
 	$(CMAKE_WIN64) >/dev/null
 	cmake --build $(BUILD)/win64 --target lookup_bench_wine list_dialog_bench_wine window_bench -j$(JOBS)
