@@ -11,6 +11,7 @@
 #include "mohres.h"
 #include "status_display.h"
 #include "window_placement.h"
+#include "window_timers.h"
 
 namespace {
 
@@ -165,12 +166,12 @@ void OnHotItemChange(ListDialog *dialog, const NMTBHOTITEM *hot)
     if (!(hot->dwFlags & HICF_MOUSE))
         return;
     if (hot->dwFlags & HICF_LEAVING) {
-        KillTimer(dialog->window, HOVER_TIMER);
+        StopWindowTimer(dialog->window, HOVER_TIMER);
         ShowStatusText(dialog, IDS_READY);
         return;
     }
     ShowStatusText(dialog, (UINT)hot->idNew);
-    SetTimer(dialog->window, HOVER_TIMER, HOVER_RESET_MS, NULL);
+    StartWindowTimer(dialog->window, HOVER_TIMER, HOVER_RESET_MS);
 }
 
 /* The hover text stays while the cursor rests on a button. */
@@ -182,7 +183,7 @@ void OnTimer(ListDialog *dialog, UINT_PTR timer)
     GetCursorPos(&cursor);
     ScreenToClient(dialog->toolbar, &cursor);
     if (cursor.x < 0 || cursor.y < 0 || SendMessageA(dialog->toolbar, TB_HITTEST, 0, (LPARAM)&cursor) < 0) {
-        KillTimer(dialog->window, HOVER_TIMER);
+        StopWindowTimer(dialog->window, HOVER_TIMER);
         ShowStatusText(dialog, IDS_READY);
     }
 }

@@ -1,5 +1,6 @@
 # moh.dll: the library's sources are one object library, linked into the DLL and into the
-# white-box test programs.
+# white-box test programs. mohdev.dll, the development host's build, is the same library whose
+# window timers and local time run on a clock the host lends it, through a fourth export.
 set(LIBRARY_SOURCES
   shell/host_link.cpp
   shell/engine_ports_win32.cpp
@@ -34,6 +35,7 @@ set(LIBRARY_SOURCES
   shell/toolbar_help.cpp
   shell/help_about.cpp
   shell/shared_layouts.cpp
+  shell/window_timers.cpp
 
   controls/bitmap_buttons.cpp
   controls/bitmap_draw.cpp
@@ -47,10 +49,17 @@ target_include_directories(mohobj PUBLIC ${PORTABLE_INCLUDE_DIRS} ${CMAKE_SOURCE
                            ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/config ${CMAKE_SOURCE_DIR}/libs/corvanectln)
 set(MOH_SYSTEM_LIBS corvanectln comctl32 comdlg32 shfolder shell32 advapi32 winmm gdi32 user32 kernel32)
 
-add_library(moh SHARED shell/dllmain.cpp shell/moh.def $<TARGET_OBJECTS:mohobj>)
-target_include_directories(moh PRIVATE $<TARGET_PROPERTY:mohobj,INTERFACE_INCLUDE_DIRECTORIES>)
-target_link_libraries(moh PRIVATE ${MOH_SYSTEM_LIBS})
-add_version_resource(moh "${MOH_PRODUCT}")
-# stdcall exports by their plain names, as the .def file lists them.
-target_link_options(moh PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
-install(TARGETS moh RUNTIME DESTINATION .)
+# add_moh_library(target "description" def objects...): the library with the exports the .def
+# file lists (stdcall, by their plain names).
+function(add_moh_library target description def)
+  add_library(${target} SHARED shell/dllmain.cpp ${def} ${ARGN})
+  target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:mohobj,INTERFACE_INCLUDE_DIRECTORIES>)
+  target_link_libraries(${target} PRIVATE ${MOH_SYSTEM_LIBS})
+  add_version_resource(${target} "${description}")
+  target_link_options(${target} PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
+  install(TARGETS ${target} RUNTIME DESTINATION .)
+endfunction()
+
+add_moh_library(moh "${MOH_PRODUCT}" shell/moh.def $<TARGET_OBJECTS:mohobj>)
+add_moh_library(mohdev "${MOH_PRODUCT} for the development host" shell/mohdev.def shell/host_clock.cpp
+                $<FILTER:$<TARGET_OBJECTS:mohobj>,EXCLUDE,/window_timers\\.cpp\\.obj$>)

@@ -6,6 +6,7 @@
 #include "mohres.h"
 #include "settings.h"
 #include "splash_picture.h"
+#include "window_timers.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ BOOL OnInitDialog(HWND dialog)
     }
     LayOut(dialog, picture);
     ShowWindow(GetDlgItem(dialog, IDC_SPLASH_SPARE), SW_HIDE);
-    SetTimer(dialog, SPLASH_TIMER, (UINT)ReadSettingInt(SET_LOGON_TIME) * 1000, NULL);
+    StartWindowTimer(dialog, SPLASH_TIMER, (UINT)ReadSettingInt(SET_LOGON_TIME) * 1000);
     return TRUE;
 }
 
@@ -84,7 +85,7 @@ void OnCommand(HWND dialog, int command)
 /* Time is up: the picture goes with the dialog; the check box is not saved. */
 void OnTimer(HWND dialog)
 {
-    KillTimer(dialog, SPLASH_TIMER);
+    StopWindowTimer(dialog, SPLASH_TIMER);
     DestroyWindow(dialog);
 }
 

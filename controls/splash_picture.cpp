@@ -10,6 +10,7 @@
 #include "module_state.h"
 #include "settings.h"
 #include "window_placement.h"
+#include "window_timers.h"
 
 const char kLogonClass[] = "Logon";
 int splashShowButton = 1;
@@ -120,7 +121,7 @@ LRESULT OnCreate(HWND window)
     GetObjectA(pictureBitmap, sizeof shape, &shape);
     SetWindowPos(window, NULL, 0, 0, shape.bmWidth + 2, shape.bmHeight + 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     AddLink(window);
-    SetTimer(window, LOGON_TIMER, (UINT)seconds * 1000, NULL);
+    StartWindowTimer(window, LOGON_TIMER, (UINT)seconds * 1000);
     CentreWindow(window);
     return 0;
 }
@@ -138,7 +139,7 @@ void OnPaint(HWND window)
 
 void OnTimer(HWND window)
 {
-    KillTimer(window, LOGON_TIMER);
+    StopWindowTimer(window, LOGON_TIMER);
     DestroyWindow(window);
 }
 
@@ -146,7 +147,7 @@ void OnTimer(HWND window)
 void OnLeftButtonDown(HWND window)
 {
     if (splashShowButton == 0) {
-        KillTimer(window, LOGON_TIMER);
+        StopWindowTimer(window, LOGON_TIMER);
         DestroyWindow(window);
     } else {
         PostMessageA(GetWindow(window, GW_OWNER), WM_COMMAND, SPLASH_OK, 0);

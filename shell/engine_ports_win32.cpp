@@ -12,6 +12,7 @@
 #include "status_display.h"
 #include "steady_controls.h"
 #include "trace.h"
+#include "window_timers.h"
 
 namespace {
 
@@ -75,14 +76,14 @@ class WindowTimers : public TimerPort {
 public:
     void StartTimer(int id, unsigned periodMs) override
     {
-        if (SetTimer(mainWindow, (UINT_PTR)id, periodMs, NULL))
+        if (StartWindowTimer(mainWindow, (UINT_PTR)id, periodMs))
             Remember(id, true);
     }
     void StopTimer(int id) override
     {
         if (!MayRun(id))
             return;
-        KillTimer(mainWindow, (UINT_PTR)id);
+        StopWindowTimer(mainWindow, (UINT_PTR)id);
         Remember(id, false);
     }
 
@@ -121,7 +122,7 @@ public:
     void LocalTime(CallTime *time) override
     {
         SYSTEMTIME now;
-        GetLocalTime(&now);
+        ReadLocalTime(&now);
         *time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
     }
     void Sleep(unsigned milliseconds) override { ::Sleep(milliseconds); }

@@ -7,6 +7,7 @@
 #include "module_state.h"
 #include "mohres.h"
 #include "status_display.h"
+#include "window_timers.h"
 
 namespace {
 
@@ -24,12 +25,12 @@ void OnHotItemChange(HWND window, const NMTBHOTITEM *hot)
     if (!(hot->dwFlags & HICF_MOUSE))
         return;
     if (hot->dwFlags & HICF_LEAVING) {
-        KillTimer(window, TIMER_STATUS_TEXT);
+        StopWindowTimer(window, TIMER_STATUS_TEXT);
         ShowStatusHelp(IDS_READY);
         return;
     }
     ShowStatusHelp((UINT)hot->idNew);
-    SetTimer(window, TIMER_STATUS_TEXT, HOVER_RESET_MS, NULL);
+    StartWindowTimer(window, TIMER_STATUS_TEXT, HOVER_RESET_MS);
 }
 
 }  // namespace
@@ -43,7 +44,7 @@ void OnStatusTextTimer(HWND window)
     int button = (int)SendMessageA(toolbarWindow, TB_HITTEST, 0, (LPARAM)&cursor);
     if (button >= 0 && cursor.x >= 0 && cursor.y >= 0)
         return;
-    KillTimer(window, TIMER_STATUS_TEXT);
+    StopWindowTimer(window, TIMER_STATUS_TEXT);
     ShowStatusHelp(IDS_READY);
 }
 

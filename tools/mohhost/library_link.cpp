@@ -85,21 +85,25 @@ std::string EventText(DWORD kind, DWORD value)
 
 }  // namespace
 
-bool LoadMohLibrary(std::string *error)
+bool LoadMohLibrary(const char *file, const HostClock *clock, std::string *error)
 {
-    library = LoadLibraryA("moh.dll");
+    library = LoadLibraryA(file);
     if (!library) {
-        *error = "cannot load moh.dll from the host's folder (error " + std::to_string(GetLastError()) + ")";
+        *error = std::string("cannot load ") + file + " from the host's folder (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     createMoh = (CreateFn)(void *)GetProcAddress(library, "CreateMOH");
     configMoh = (ConfigFn)(void *)GetProcAddress(library, "ConfigMOH");
     alertMoh = (AlertFn)(void *)GetProcAddress(library, "AlertMOH");
-    if (!createMoh || !configMoh || !alertMoh) {
-        *error = "moh.dll does not export CreateMOH, ConfigMOH and AlertMOH";
+    UseHostClockFn useHostClock = (UseHostClockFn)(void *)GetProcAddress(library, "UseHostClock");
+    if (!createMoh || !configMoh || !alertMoh || (clock && !useHostClock)) {
+        *error = std::string(file) + (clock ? " does not export CreateMOH, ConfigMOH, AlertMOH and UseHostClock"
+                                            : " does not export CreateMOH, ConfigMOH and AlertMOH");
         UnloadMohLibrary();
         return false;
     }
+    if (clock)
+        useHostClock(clock);
     return true;
 }
 
@@ -111,11 +115,6 @@ void UnloadMohLibrary(void)
     createMoh = NULL;
     configMoh = NULL;
     alertMoh = NULL;
-}
-
-HMODULE MohLibrary(void)
-{
-    return library;
 }
 
 HWND CreateMoh(int loopFlag)

@@ -1,4 +1,4 @@
-/* The host's side of the library's contract: loading moh.dll from the host's own folder, the
+/* The host's side of the library's contract: loading the library from the host's own folder, the
    request function handed to CreateMOH (answered by the modem model), and the delivery of the
    modem's reports through AlertMOH on the status window's thread. */
 #ifndef LIBRARY_LINK_H
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_clock.h"
 #include "modem_model.h"
 
 struct RecordedRequest {
@@ -24,9 +25,9 @@ extern ModemModel modem;
 /* Every request the library made, in order. */
 extern std::vector<RecordedRequest> requests;
 
-bool LoadMohLibrary(std::string *error);
+/* Loads file (moh.dll, or mohdev.dll to lend it clock). */
+bool LoadMohLibrary(const char *file, const HostClock *clock, std::string *error);
 void UnloadMohLibrary(void);
-HMODULE MohLibrary(void);
 
 /* CreateMOH(NULL, loopFlag, the host's request function). With a non-zero loopFlag it returns
    when the status window is gone. The calling thread becomes the only one events go out on. */

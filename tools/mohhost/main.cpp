@@ -1,6 +1,7 @@
 /* mohhost: the development host of moh.dll. It loads the library from its own folder, plays a
-   V.92 modem behind the library's request function, and either runs a scenario file or opens a
-   control panel for a person to drive the modem by hand. */
+   V.92 modem behind the library's request function, and either runs a scenario file on the
+   scenario clock (with mohdev.dll, the library's build that runs on a lent clock) or opens a
+   control panel for a person to drive the shipped moh.dll by hand. */
 #include <windows.h>
 #include <stdio.h>
 
@@ -67,12 +68,12 @@ bool PrepareOutputs(const HostOptions &options, std::string *error)
 }
 
 /* The trace viewer has to exist, and the trace file too, before the library loads. */
-bool LoadLibraryWithTrace(const HostOptions &options, std::string *error)
+bool LoadLibraryWithTrace(const HostOptions &options, const char *file, const HostClock *clock, std::string *error)
 {
     if (!options.traceDir.empty())
         StartTraceFile();
     CreateTraceViewer();
-    return LoadMohLibrary(error);
+    return LoadMohLibrary(file, clock, error);
 }
 
 void SaveTraces(const HostOptions &options)
@@ -97,10 +98,8 @@ int RunScenario(const HostOptions &options, const Scenario &scenario)
     runnerOptions.speed = options.speed;
     runnerOptions.screenshotDir = options.screenshotDir;
     PrepareScenario(&scenario, runnerOptions);
-    if (!LoadLibraryWithTrace(options, &error))
+    if (!LoadLibraryWithTrace(options, "mohdev.dll", VirtualClock(), &error))
         return Refuse(EXIT_NO_LIBRARY, error);
-    if (!TakeOverTimers(MohLibrary()))
-        return Refuse(EXIT_NO_LIBRARY, "moh.dll imports no SetTimer and KillTimer to run on the scenario clock");
     HostLog("scenario %s, %s loop, speed %g", scenario.fileName.c_str(), options.ownLoop ? "own" : "host", options.speed);
     StartHostDriver(ScenarioBeat);
     bool ran = RunLibrary(options.ownLoop, NULL);
@@ -129,7 +128,7 @@ int RunControlPanel(const HostOptions &options)
     SetLogClock(RealSeconds);
     if (!PrepareOutputs(options, &error))
         return Refuse(EXIT_BAD_INPUT, error);
-    if (!LoadLibraryWithTrace(options, &error))
+    if (!LoadLibraryWithTrace(options, "moh.dll", NULL, &error))
         return Refuse(EXIT_NO_LIBRARY, error);
     HWND panel = OpenControlPanel();
     StartHostDriver(PanelBeat);

@@ -19,6 +19,14 @@ endforeach()
 add_scenario_test(scenario_accept_and_resume_host_loop scenarios/accept_and_resume.txt --host-loop)
 add_scenario_test(scenario_hold_timeout_host_loop scenarios/hold_timeout.txt --host-loop)
 
+# The scenario clock: a run at 20 scenario seconds per real second logs what a run as fast as
+# the machine can does.
+add_test(NAME scenario_same_at_any_speed
+         COMMAND ${CMAKE_COMMAND} "-DCOMMAND=${CMAKE_BINARY_DIR}/wine-run.sh;$<TARGET_FILE:mohhost>;--scenario;scenarios/hold_timeout.txt"
+                 -DSPEED=20 -DLOGS=${CMAKE_BINARY_DIR}/scenario-runs/same_at_any_speed
+                 -P ${CMAKE_CURRENT_LIST_DIR}/same_at_any_speed.cmake
+         WORKING_DIRECTORY ${MODULE_DIR})
+
 # A failed expectation and a bad line: clear messages and their exit codes.
 set(failing ${CMAKE_SOURCE_DIR}/tests/win/scenarios)
 add_test(NAME scenario_failed_expectation
@@ -31,4 +39,4 @@ add_test(NAME scenario_bad_line
                  -DEXIT=2 "-DOUTPUT=bad_line.txt:4: click: expected a command to click \\(accept, ignore, disconnect, call or reconnect\\), got \"answer\""
                  -P ${CMAKE_CURRENT_LIST_DIR}/expect_exit.cmake
          WORKING_DIRECTORY ${MODULE_DIR})
-set_tests_properties(scenario_failed_expectation scenario_bad_line PROPERTIES TIMEOUT 120)
+set_tests_properties(scenario_same_at_any_speed scenario_failed_expectation scenario_bad_line PROPERTIES TIMEOUT 120)

@@ -8,7 +8,6 @@ struct ClockTimer {
     HWND window;
     UINT_PTR id;
     UINT period;
-    TIMERPROC proc;
     int64_t due;
     uint64_t order;   /* breaks ties between timers due at once: the earlier set fires first */
 };
@@ -16,6 +15,7 @@ struct ClockTimer {
 std::vector<ClockTimer> timers;
 int64_t now;
 uint64_t nextOrder;
+FILETIME startTime;   /* the local time when the run began */
 
 ClockTimer *Find(HWND window, UINT_PTR id)
 {
@@ -25,12 +25,8 @@ ClockTimer *Find(HWND window, UINT_PTR id)
     return NULL;
 }
 
-/* Timers of a window (the library's are all window timers) run on the clock; thread timers stay
-   real. */
-UINT_PTR WINAPI ClockSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC proc)
+UINT_PTR StartClockTimer(HWND window, UINT_PTR id, UINT period)
 {
-    if (!window)
-        return SetTimer(window, id, period, proc);
     if (period < USER_TIMER_MINIMUM)
         period = USER_TIMER_MINIMUM;
     ClockTimer *timer = Find(window, id);
@@ -38,14 +34,12 @@ UINT_PTR WINAPI ClockSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC p
         timers.push_back(ClockTimer());
         timer = &timers.back();
     }
-    *timer = {window, id, period, proc, now + period, nextOrder++};
+    *timer = {window, id, period, now + period, nextOrder++};
     return 1;
 }
 
-BOOL WINAPI ClockKillTimer(HWND window, UINT_PTR id)
+BOOL StopClockTimer(HWND window, UINT_PTR id)
 {
-    if (!window)
-        return KillTimer(window, id);
     for (size_t i = 0; i < timers.size(); ++i) {
         if (timers[i].window == window && timers[i].id == id) {
             timers.erase(timers.begin() + (long)i);
@@ -53,6 +47,17 @@ BOOL WINAPI ClockKillTimer(HWND window, UINT_PTR id)
         }
     }
     return FALSE;
+}
+
+/* The local time the run began at, moved on by the clock. */
+void ClockLocalTime(SYSTEMTIME *time)
+{
+    ULARGE_INTEGER ticks;   /* 100 ns */
+    ticks.LowPart = startTime.dwLowDateTime;
+    ticks.HighPart = startTime.dwHighDateTime;
+    ticks.QuadPart += (ULONGLONG)now * 10000;
+    FILETIME moved = {ticks.LowPart, ticks.HighPart};
+    FileTimeToSystemTime(&moved, time);
 }
 
 ClockTimer *NextDue(void)
@@ -70,47 +75,21 @@ void Fire(ClockTimer *timer)
     now = timer->due;
     timer->due += timer->period;
     ClockTimer fired = *timer;
-    if (!IsWindow(fired.window)) {
-        ClockKillTimer(fired.window, fired.id);
-        return;
-    }
-    if (fired.proc)
-        fired.proc(fired.window, WM_TIMER, fired.id, GetTickCount());
-    else
+    if (IsWindow(fired.window))
         SendMessageA(fired.window, WM_TIMER, fired.id, 0);
-}
-
-bool PatchImport(HMODULE module, FARPROC original, FARPROC replacement)
-{
-    BYTE *base = (BYTE *)module;
-    IMAGE_NT_HEADERS *headers = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
-    IMAGE_DATA_DIRECTORY imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress || !original)
-        return false;
-    bool patched = false;
-    for (IMAGE_IMPORT_DESCRIPTOR *library = (IMAGE_IMPORT_DESCRIPTOR *)(base + imports.VirtualAddress);
-         library->Name; ++library) {
-        for (IMAGE_THUNK_DATA *slot = (IMAGE_THUNK_DATA *)(base + library->FirstThunk); slot->u1.Function; ++slot) {
-            if ((FARPROC)slot->u1.Function != original)
-                continue;
-            DWORD protection;
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
-            slot->u1.Function = (ULONG_PTR)replacement;
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
-            patched = true;
-        }
-    }
-    return patched;
+    else
+        StopClockTimer(fired.window, fired.id);
 }
 
 }  // namespace
 
-bool TakeOverTimers(HMODULE module)
+const HostClock *VirtualClock(void)
 {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    bool set = PatchImport(module, GetProcAddress(user32, "SetTimer"), (FARPROC)(void *)ClockSetTimer);
-    bool kill = PatchImport(module, GetProcAddress(user32, "KillTimer"), (FARPROC)(void *)ClockKillTimer);
-    return set && kill;
+    static const HostClock clock = {StartClockTimer, StopClockTimer, ClockLocalTime};
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    SystemTimeToFileTime(&local, &startTime);
+    return &clock;
 }
 
 int64_t ClockNow(void)

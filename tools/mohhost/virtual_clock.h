@@ -1,6 +1,6 @@
-/* The scenario clock. A scenario runs on a clock of the host's: the library's window timers are
-   taken over (its imports of SetTimer and KillTimer point here) and fire as the clock passes
-   their due times, so time only moves during "wait" steps, at --speed scenario seconds per real
+/* The scenario clock. A scenario runs on a clock of the host's, lent to the library built for the
+   host: its window timers fire as the clock passes their due times and its local time moves with
+   the clock, so time only moves during "wait" steps, at --speed scenario seconds per real
    second. A run is therefore the same every time, however fast it goes. */
 #ifndef VIRTUAL_CLOCK_H
 #define VIRTUAL_CLOCK_H
@@ -9,8 +9,10 @@
 
 #include <stdint.h>
 
-/* Points module's imports of SetTimer and KillTimer at the clock's own. False when none found. */
-bool TakeOverTimers(HMODULE module);
+#include "host_clock.h"
+
+/* The clock to lend the library, its local time starting from now. */
+const HostClock *VirtualClock(void);
 
 /* Milliseconds since the run began. */
 int64_t ClockNow(void);
