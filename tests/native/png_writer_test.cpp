@@ -15,60 +15,6 @@ uint32_t BigEndian(const std::string &bytes, size_t at)
            (uint32_t)(uint8_t)bytes[at + 2] << 8 | (uint8_t)bytes[at + 3];
 }
 
-/* A bit-at-a-time CRC-32, independent of the encoder's table. */
-uint32_t SlowCrc(const std::string &bytes)
-{
-    uint32_t crc = 0xFFFFFFFFu;
-    for (char byte : bytes) {
-        crc ^= (uint8_t)byte;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
-struct Chunk {
-    std::string type;
-    std::string data;
-};
-
-/* Splits a PNG into its chunks, checking each CRC. */
-std::vector<Chunk> Chunks(const std::string &png)
-{
-    std::vector<Chunk> chunks;
-    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), png.substr(0, 8));
-    for (size_t at = 8; at + 12 <= png.size();) {
-        uint32_t length = BigEndian(png, at);
-        Chunk chunk = {png.substr(at + 4, 4), png.substr(at + 8, length)};
-        EXPECT_EQ(SlowCrc(chunk.type + chunk.data), BigEndian(png, at + 8 + length)) << chunk.type;
-        chunks.push_back(chunk);
-        at += 12 + length;
-    }
-    return chunks;
-}
-
-/* Undoes the stored deflate blocks of a zlib stream, checking headers and the Adler-32. */
-std::string Inflate(const std::string &zlib)
-{
-    EXPECT_EQ(0, ((uint8_t)zlib[0] * 256 + (uint8_t)zlib[1]) % 31);
-    std::string raw;
-    size_t at = 2;
-    bool last = false;
-    while (!last && at + 5 <= zlib.size()) {
-        last = zlib[at] & 1;
-        EXPECT_EQ(0, zlib[at] & 6) << "only stored blocks";
-        size_t length = (uint8_t)zlib[at + 1] | (uint8_t)zlib[at + 2] << 8;
-        size_t check = (uint8_t)zlib[at + 3] | (uint8_t)zlib[at + 4] << 8;
-        EXPECT_EQ(0xFFFFu, length ^ check);
-        raw += zlib.substr(at + 5, length);
-        at += 5 + length;
-    }
-    EXPECT_TRUE(last);
-    EXPECT_EQ(Adler32((const uint8_t *)raw.data(), raw.size()), BigEndian(zlib, at));
-    EXPECT_EQ(zlib.size(), at + 4);
-    return raw;
-}
-
 TEST(PngWriter, ChecksumsMatchKnownValues)
 {
     const uint8_t text[] = "123456789";
@@ -77,26 +23,49 @@ TEST(PngWriter, ChecksumsMatchKnownValues)
     EXPECT_EQ(Crc32(text, 9), Crc32(text + 4, 5, Crc32(text, 4)));
 }
 
-/* Header, data and end; the rows unfiltered in stored blocks, several of them for a large picture. */
-TEST(PngWriter, HeaderDataAndEndWithRowsUnfiltered)
+/* The data of a zlib stream of stored deflate blocks, its headers and Adler-32 checked. */
+std::string Inflate(const std::string &zlib)
+{
+    EXPECT_EQ(0, ((uint8_t)zlib[0] * 256 + (uint8_t)zlib[1]) % 31);
+    std::string raw;
+    size_t at = 2;
+    for (bool last = false; !last && at + 5 <= zlib.size(); at += 5) {
+        last = zlib[at] & 1;
+        EXPECT_EQ(0, zlib[at] & 6) << "only stored blocks";
+        size_t length = (uint8_t)zlib[at + 1] | (uint8_t)zlib[at + 2] << 8;
+        EXPECT_EQ(0xFFFFu, length ^ ((uint8_t)zlib[at + 3] | (uint8_t)zlib[at + 4] << 8));
+        raw += zlib.substr(at + 5, length);
+        at += length;
+    }
+    EXPECT_EQ(Adler32((const uint8_t *)raw.data(), raw.size()), BigEndian(zlib, at));
+    EXPECT_EQ(zlib.size(), at + 4);
+    return raw;
+}
+
+/* Read back as a PNG reader does: the signature, each chunk's CRC, the header, the rows
+   unfiltered (in several blocks for a large picture) and the end. */
+TEST(PngWriter, ReadsBackAsHeaderRowsAndEnd)
 {
     for (uint32_t width : {3u, 300u}) {
         const uint32_t height = width == 3 ? 2 : 200;
-        std::vector<uint8_t> rgb(width * height * 3);
+        std::string rgb(width * height * 3, '\0'), rows, types;
+        std::vector<std::string> data;
         for (size_t i = 0; i < rgb.size(); ++i)
-            rgb[i] = (uint8_t)(i * 7);
-        std::vector<Chunk> chunks = Chunks(EncodePng(rgb.data(), width, height));
-        ASSERT_EQ(3u, chunks.size());
-        EXPECT_EQ("IHDR", chunks[0].type);
-        std::string size = {0, 0, (char)(width >> 8), (char)width, 0, 0, 0, (char)height};
-        EXPECT_EQ(size + std::string("\x08\x02\0\0\0", 5), chunks[0].data);
-        EXPECT_EQ("IDAT", chunks[1].type);
-        std::string expected;
+            rgb[i] = (char)(i * 7);
         for (uint32_t y = 0; y < height; ++y)
-            expected += '\0' + std::string((const char *)rgb.data() + y * width * 3, width * 3);
-        EXPECT_EQ(expected, Inflate(chunks[1].data));
-        EXPECT_EQ("IEND", chunks[2].type);
-        EXPECT_EQ("", chunks[2].data);
+            rows += '\0' + rgb.substr(y * width * 3, width * 3);
+        std::string png = EncodePng((const uint8_t *)rgb.data(), width, height);
+        ASSERT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), png.substr(0, 8));
+        for (size_t at = 8; at + 12 <= png.size(); at += 12 + BigEndian(png, at)) {
+            std::string chunk = png.substr(at + 4, 4 + BigEndian(png, at));   /* type and data */
+            EXPECT_EQ(Crc32((const uint8_t *)chunk.data(), chunk.size()), BigEndian(png, at + 4 + chunk.size()));
+            types += chunk.substr(0, 4) + " ";
+            data.push_back(chunk.substr(4));
+        }
+        ASSERT_EQ("IHDR IDAT IEND ", types);
+        EXPECT_EQ((std::string{0, 0, (char)(width >> 8), (char)width, 0, 0, 0, (char)height, 8, 2, 0, 0, 0}), data[0]);
+        EXPECT_EQ(rows, Inflate(data[1]));
+        EXPECT_EQ("", data[2]);
     }
 }
 
