@@ -1,0 +1,314 @@
+/* The engine behind the real window and the three exports: what only they show (the toolbar and
+   the menu together, the values preset in requests, the files written, the window's own timers,
+   pictures and closing). The engine's logic is played natively against scenario files. */
+#include "engine_fixture.h"
+
+#include <commctrl.h>
+
+#include "message_box_answerer.h"
+#include "module_folder.h"
+
+namespace {
+
+class Engine : public EngineTest {
+protected:
+    /* A call accepted and reported on hold. */
+    void OnHold()
+    {
+        ConnectV92();
+        CallWaits();
+        Click(IDCMD_ACCEPT);
+        Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_CALL_RESUME);
+    }
+    HANDLE StatePicture() { return (HANDLE)SendDlgItemMessageA(window, IDC_STATE_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0); }
+    /* The log line of the last call, with its time stamp replaced by "<time>". */
+    std::string LoggedCall()
+    {
+        std::string log = CallLog();
+        size_t tab = log.find('\t', log.find('\t') + 1);
+        if (tab == std::string::npos || log.size() < tab + 21)
+            return log;
+        std::string stamp = log.substr(tab + 1, 19);
+        bool shaped = stamp[4] == '-' && stamp[7] == '-' && stamp[10] == ' ' && stamp[13] == ':' && stamp[16] == ':';
+        return log.substr(0, tab + 1) + (shaped ? "<time>" : stamp) + log.substr(tab + 20);
+    }
+};
+
+TEST_F(Engine, ACallThroughTheExportsWithItsRequestsCommandsFilesAndTrace)
+{
+    WriteFileBytes(ProductPath("MoHlog.txt"), "");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ("A- I- D- C- R-", Commands());
+    ClearLog();
+    ConnectV92();
+    EXPECT_EQ("set 0=1, set 22=1, get 120, get 105, get 89, get 65, get 121", Requests());
+    /* Only the state and the handset-exclusion queries are preset. */
+    EXPECT_EQ((DWORD)MOH_STATE_LAST, modem.calls[3].valueIn);
+    EXPECT_EQ(0u, modem.calls[6].valueIn);
+    EXPECT_EQ("A- I- D- C+ R-", Commands());
+    ClearLog();
+    CallWaits();
+    EXPECT_EQ("get 104, get 108, get 102", Requests());
+    EXPECT_EQ("A+ I+ D+ C- R-", Commands());
+    EXPECT_EQ("Ann", Text(IDC_CALLER_NAME));
+    EXPECT_EQ("0123456", Text(IDC_CALLER_NUMBER));
+    EXPECT_EQ("Ann\t0123456\r\n", PhoneBook());
+    ClearLog();
+    Click(IDCMD_ACCEPT);
+    EXPECT_EQ("set 2=1", Requests());
+    Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_CALL_RESUME);
+    EXPECT_EQ("A- I- D+ C- R+", Commands());
+    Tick(HOLD_TIMER);
+    EXPECT_EQ("00:59", Text(IDC_COUNTDOWN));
+    ClearLog();
+    Click(IDCMD_RECONNECT);
+    EXPECT_EQ("set 2=4", Requests());
+    EXPECT_EQ("", CallLog());
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
+    EXPECT_EQ("Ann\t0123456\t<time>\t2\r\n", LoggedCall());
+    EXPECT_EQ("A- I- D- C+ R-", Commands());
+
+    std::vector<std::string> lines;
+    std::string file = ReadFileBytes(ProductPath("MoHlog.txt"));
+    for (size_t start = 0, end; lines.size() < 9 && (end = file.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(file.substr(start + 12, end - start - 12));
+    std::vector<std::string> expected = {"Waiting for Connection", "Modem Connected", "Waiting for inbound call",
+                                         "Incoming Call Reported", "Caller ID:", "Name: Ann", "NMBR: 0123456",
+                                         "V92 server response", "Accept"};
+    EXPECT_EQ(expected, lines);
+}
+
+TEST_F(Engine, SaveCallerIdWritesTheModemsWholeBufferAndTheFieldsAreCut)
+{
+    Set("MOH", "SaveCallerId", "1");
+    modem.texts[MOH_ITEM_CALLER_ID] = "NAME = " + std::string(400, 'n') + "NMBR = " + std::string(2000, '7');
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    CallWaits();
+    EXPECT_EQ(std::string(255, 'n'), Text(IDC_CALLER_NAME));
+    EXPECT_EQ(std::string(63, '7'), Text(IDC_CALLER_NUMBER));
+    std::string dump = ReadFileBytes("c:\\callerid.fic");
+    ASSERT_EQ(1024u, dump.size());
+    EXPECT_EQ(modem.texts[MOH_ITEM_CALLER_ID].substr(0, 1024), dump);
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    EXPECT_GE(255u, CallLog().size());
+}
+
+TEST_F(Engine, AHostThatFailsEverythingLeavesACallWithoutIdentityOrCountdowns)
+{
+    Set("MOH", "HandsetExclusion", "1");
+    modem.failAll = true;
+    ASSERT_TRUE(Start());
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
+    EXPECT_EQ("A- I- D+ C- R-", Commands());
+    CallWaits();
+    EXPECT_EQ(String(IDS_CALLER_UNKNOWN), Text(IDC_CALLER_NAME));
+    EXPECT_EQ("A+ I+ D+ C- R-", Commands());
+    EXPECT_FALSE(TimerWasRunning(DECISION_TIMER));
+    Click(IDCMD_ACCEPT);
+    Click(IDCMD_DISCONNECT);
+    EXPECT_EQ("A- I- D- C- R-", Commands());
+}
+
+TEST_F(Engine, EventsBeforeTheWindowNullDataAndOtherKindsAreIgnored)
+{
+    ASSERT_TRUE(library.Load());
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
+    Alert(MOH_EVENT_REMOTE_RESPONSE, MOH_REMOTE_RESPONSE_ACK);
+    EXPECT_EQ("", Requests());
+
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    typedef void(WINAPI * AlertFn)(DWORD, DWORD **);
+    AlertFn alert = (AlertFn)(void *)GetProcAddress(GetModuleHandleA("moh.dll"), "AlertMOH");
+    ClearLog();
+    trace.Clear();
+    alert(MOH_EVENT_DIAG_STATE, NULL);
+    DWORD *nothing = NULL;
+    alert(MOH_EVENT_DIAG_STATE, &nothing);
+    for (DWORD kind : {0ul, 40ul, 42ul, 104ul, 106ul, 0xFFFFFFFFul})
+        Alert(kind, DIAG_IDLE);
+    EXPECT_EQ("", Requests());
+    EXPECT_TRUE(trace.Messages().empty());
+    EXPECT_EQ("A- I- D- C+ R-", Commands());
+}
+
+/* Moves a file's last-write time that many seconds into the past. */
+void AgeFile(const std::string &path, int seconds)
+{
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              OPEN_EXISTING, 0, NULL);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= (ULONGLONG)seconds * 10000000;
+    FILETIME past = {time.LowPart, time.HighPart};
+    SetFileTime(file, NULL, NULL, &past);
+    CloseHandle(file);
+}
+
+/* Runs a command line as a process of its own and tells whether it ended with exit code 0. */
+bool RunProgram(std::string commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(NULL, &commandLine[0], NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, NULL, &startup, &process))
+        return false;
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode == 0;
+}
+
+/* Settings are read when an event needs them: another program's change between two events is seen
+   by the second, also when the file had long settled and the new value has the old one's length. */
+TEST_F(Engine, ASettingAnotherProgramChangesBetweenTwoEventsIsSeenByTheSecond)
+{
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    std::string changed = ProductPath("changed.ini");
+    CopyFileOver(SettingsFile(), changed);
+    IniWrite(changed, "CallerId", "WaitForRemoteResponse", "0");
+    AgeFile(SettingsFile(), 120);
+    AgeFile(changed, 60);
+    ClearLog();
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALLER_ID_IN_PROGRESS);
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALLER_ID_IN_PROGRESS);
+    EXPECT_EQ(0, Count("get 104"));
+
+    ASSERT_TRUE(RunProgram("cmd.exe /c copy /y \"" + changed + "\" \"" + SettingsFile() + "\""));
+    Alert(MOH_EVENT_DIAG_STATE, DIAG_CALLER_ID_IN_PROGRESS);
+    EXPECT_EQ(1, Count("get 104"));
+}
+
+/* However the call ends, its delayed hold start goes with it: no hold countdown drops the
+   connection the user kept. */
+class EndedCall : public Engine, public ::testing::WithParamInterface<std::vector<int>> {};
+
+enum { END_BY_IDLE = -1, END_BY_CONNECT = -2 };
+
+TEST_P(EndedCall, StartsNoDelayedHoldCountdown)
+{
+    Set("MOH", "DelayHoldTimer", "500");
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    CallWaits();
+    for (int ending : GetParam()) {
+        if (ending == END_BY_IDLE)
+            Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+        else if (ending == END_BY_CONNECT)
+            ConnectV92();
+        else
+            Click(ending);
+    }
+    EXPECT_FALSE(TimerWasRunning(DELAYED_HOLD_TIMER));
+    Tick(DELAYED_HOLD_TIMER);
+    EXPECT_FALSE(trace.HasPrefix("Start remaining timer"));
+    EXPECT_FALSE(TimerWasRunning(HOLD_TIMER));
+    EXPECT_EQ(0, Count("set 2=2") - (GetParam()[0] == IDCMD_DISCONNECT));
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, EndedCall,
+                         ::testing::Values(std::vector<int>{IDCMD_IGNORE, END_BY_IDLE, END_BY_CONNECT},
+                                           std::vector<int>{IDCMD_IGNORE}, std::vector<int>{END_BY_IDLE},
+                                           std::vector<int>{END_BY_CONNECT}, std::vector<int>{IDCMD_DISCONNECT}));
+
+/* A call ended while the decision and the hold countdowns both ran leaves no hold behind. */
+class EndedWithBothCountdowns : public Engine, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EndedWithBothCountdowns, LetsTheWindowCloseWithoutTheOnHoldMessage)
+{
+    MessageBoxAnswerer answerer(IDOK);
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    CallWaits();
+    ASSERT_TRUE(trace.Has("Start remaining timer 60 s"));
+    if (GetParam())
+        Click(IDCMD_IGNORE);
+    else
+        Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+    Click(IDCMD_EXIT);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(answerer.Seen().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(IgnoreOrIdle, EndedWithBothCountdowns, ::testing::Bool());
+
+TEST_F(Engine, TheHoldWarningBringsBackAMinimisedWindowAndItsBlinkStopsAtTheEnd)
+{
+    modem.values[MOH_ITEM_MAX_HOLD_TIME] = 12;
+    Set("Sounds", "Timeout", "c:\\no such warning.wav");
+    ASSERT_TRUE(Start());
+    OnHold();
+    Tick(HOLD_TIMER);
+    ShowWindow(window, SW_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(window));
+    Tick(HOLD_TIMER);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    Tick(BLINK_TIMER);
+    EXPECT_EQ("", Text(IDC_COUNTDOWN));
+    Tick(BLINK_TIMER);
+    EXPECT_EQ("00:10", Text(IDC_COUNTDOWN));
+    ClearLog();
+    Tick(HOLD_TIMER, 10);
+    EXPECT_EQ("set 2=2", Requests());
+    EXPECT_FALSE(TimerWasRunning(BLINK_TIMER));
+}
+
+class Ring : public Engine, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(Ring, AnimatesTheStatePictureWithOrWithoutSound)
+{
+    Set("Sounds", "Enable", GetParam());
+    Set("Sounds", "Ring", "c:\\no such ring.wav");
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    HANDLE still = StatePicture();
+    CallWaits();
+    Tick(RING_TIMER);
+    HANDLE first = StatePicture();
+    Tick(RING_TIMER);
+    HANDLE second = StatePicture();
+    Tick(RING_TIMER);
+    EXPECT_NE(still, first);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(still, StatePicture());
+    Tick(RING_TIMER, 20);
+    Click(IDCMD_IGNORE);
+    EXPECT_EQ(still, StatePicture());
+    EXPECT_FALSE(TimerWasRunning(RING_TIMER));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, Ring, ::testing::Values("1", "0"));
+
+TEST_F(Engine, ThePollRunsOnTheStatusBarGetsItsTextBackAndUnknownTimersDoNothing)
+{
+    ASSERT_TRUE(Start());
+    ConnectV92();
+    CallWaits();
+    ClearLog();
+    std::string before = Commands();
+    for (UINT_PTR unknown : {7, 9, 1000})
+        Tick(unknown);
+    EXPECT_EQ("", Requests());
+    EXPECT_EQ(before, Commands());
+    Tick(POLL_TIMER);
+    EXPECT_EQ("get 105", Requests());
+    EXPECT_TRUE(TimerWasRunning(POLL_TIMER));
+
+    HWND statusBar = FindWindowExA(window, NULL, STATUSCLASSNAMEA, NULL);
+    SendMessageA(statusBar, SB_SETTEXTA, SBT_NOBORDERS, (LPARAM) "hover text");
+    SetCursorPos(0, 0);
+    SetTimer(window, STATUS_TEXT_TIMER, 300, NULL);
+    Tick(STATUS_TEXT_TIMER);
+    char text[256] = "";
+    SendMessageA(statusBar, SB_GETTEXTA, 0, (LPARAM)text);
+    EXPECT_EQ(String(IDS_READY), text);
+    EXPECT_FALSE(TimerWasRunning(STATUS_TEXT_TIMER));
+}
+
+}  // namespace
