@@ -24,7 +24,7 @@ AREAS = {
     'status': r'status_display_test|main_window|tray_icon_test|scenario_',
     'help': r'help_about_test|config_sheet_test',
     'engine': r'engine_|main_window|status_display_test|tray_icon_test|scenario_',
-    'lists': r'list_files_test|call_list_dialog_test|engine_call_test|scenario_phone_book',
+    'lists': r'list_files_test|call_list_dialog_test|engine_window_test|scenario_phone_book',
     'tools': r'dbsview_test|scenario_',
     'native': r'native_tests',
 }

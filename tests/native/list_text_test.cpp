@@ -103,7 +103,7 @@ TEST(FindPhoneBookName, FindsTheFirstLineWhoseStoredDigitsAreTheNumber)
         const char *number, *name;
     } cases[] = {
         {book, "012345", "Ann"}, {book, "01 23 45", "-"}, {book, "0999", "Bob"}, {book, "099", "-"},
-        {book, "09995", "-"}, {book, "", "-"},
+        {book, "09995", "-"}, {book, "", "-"}, {"Ann\t55\r\n", "555", "-"},
         {"Ann\t01 23 45\r\n", "012345\r", "-"}, {"Ann\t0123\r\nBob\t01-23\r\n", "0123", "Ann"},
         {"Ann\t0123\r\nBob\t0456", "0456", "-"}, {"Ann\t0123\r\nBob\t0456\r\n", "0456", "Bob"},
         {"Ann\t01\tx9\r\n", "019", "Ann"}, {"Ann\t01\tx9\r\n", "01", "-"}, {"0123\r\n\r\n\r\n", "0123", "-"},
