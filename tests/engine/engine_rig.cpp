@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "list_text.h"
 #include "mohres.h"
 
 namespace {
@@ -79,26 +80,6 @@ const std::map<int, std::string> &EnglishStrings()
             strings[numbers[name]] = line.substr(open + 1, close - open - 1);
     }
     return strings;
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-/* Two numbers hold the same digits in the same order, whatever else they hold. */
-bool SameDigits(const char *a, const char *b)
-{
-    for (;; ++a, ++b) {
-        while (*a && !IsDigit(*a))
-            ++a;
-        while (*b && !IsDigit(*b))
-            ++b;
-        if (*a != *b)
-            return false;
-        if (!*a)
-            return true;
-    }
 }
 
 const KeyName *FindKey(const std::string &name)
@@ -285,23 +266,21 @@ void EngineRig::LocalTime(CallTime *time)
     *time = {2026, 12, 6, (int)(seconds / 3600 % 24), (int)(seconds / 60 % 60), (int)(seconds % 60)};
 }
 
+/* The phone book as the library reads it: its lines as a file, searched as the library does. */
 int EngineRig::LookupCallerName(char *name, char *number)
 {
-    for (const std::string &line : phoneBook) {
-        size_t tab = line.find('\t');
-        if (SameDigits(line.c_str() + tab + 1, number)) {
-            snprintf(name, 256, "%s", line.substr(0, tab).c_str());
-            return 1;
-        }
-    }
-    return 0;
+    TrimTrailingControls(number);
+    std::string book;
+    for (const std::string &line : phoneBook)
+        book += line + "\r\n";
+    return FindPhoneBookName(book.data(), book.size(), number, name, name ? LIST_LINE_SIZE : 0);
 }
 
 void EngineRig::AddCallerIfNew(const char *name, const char *number)
 {
-    char found[256], copy[CALLER_NUMBER_SIZE];
+    char copy[CALLER_NUMBER_SIZE];
     snprintf(copy, sizeof copy, "%s", number);
-    if (!LookupCallerName(found, copy))
+    if (!LookupCallerName(nullptr, copy))
         phoneBook.push_back(std::string(name) + "\t" + number);
     else
         ++addsOfKnownCallers;

@@ -16,7 +16,7 @@ for folder in calllists resources shell tests/engine tools/mohhost; do common+=(
 engine_sources=("$engine"/engine_*.cpp "$engine"/{caller_id,bounded_text,countdown_text,event_names,trace_line}.cpp
                 "$PWD/calllists/call_log_record.cpp")
 bench_sources=("$PWD/tests/fuzz/engine_events_fuzzer.cpp" "$PWD/tests/engine/engine_rig.cpp"
-               "$PWD/tools/mohhost/modem_model.cpp")
+               "$PWD/tools/mohhost/modem_model.cpp" "$PWD/calllists/list_text.cpp")
 (cd "$objects/engine" && "$cxx" "${common[@]}" -fsanitize=fuzzer-no-link,address,undefined -c "${engine_sources[@]}")
 (cd "$objects/bench" && "$cxx" "${common[@]}" -fsanitize=address,undefined -c "${bench_sources[@]}")
 "$cxx" -fsanitize=fuzzer,address,undefined "$objects"/engine/*.o "$objects"/bench/*.o -o "$binary"
