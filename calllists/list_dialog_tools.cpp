@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "module_state.h"
+#include "on_demand_libraries.h"
 #include "mohres.h"
 
 namespace {
@@ -90,5 +91,5 @@ BOOL AskSaveFileName(HWND owner, char *path)
     file.nMaxFile = LIST_TEXT_SIZE;
     file.lpstrDefExt = "TXT";
     file.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    return GetSaveFileNameA(&file);
+    return GetSaveFileNameOnDemand(&file);
 }

@@ -3,6 +3,7 @@
 # window timers and local time run on a clock the host lends it, through a fourth export.
 set(LIBRARY_SOURCES
   shell/host_link.cpp
+  shell/on_demand_libraries.cpp
   shell/engine_ports_win32.cpp
   shell/trace.cpp
   calllists/list_files.cpp
@@ -47,7 +48,7 @@ set(LIBRARY_SOURCES
 add_library(mohobj OBJECT ${LIBRARY_SOURCES} ${PORTABLE_SOURCES})
 target_include_directories(mohobj PUBLIC ${PORTABLE_INCLUDE_DIRS} ${CMAKE_SOURCE_DIR}/resources
                            ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/config ${CMAKE_SOURCE_DIR}/libs/corvanectln)
-set(MOH_SYSTEM_LIBS corvanectln comctl32 comdlg32 shfolder shell32 advapi32 winmm gdi32 user32 kernel32)
+set(MOH_SYSTEM_LIBS corvanectln comctl32 shfolder shell32 advapi32 gdi32 user32 kernel32)
 
 # add_moh_library(target "description" def objects...): the library with the exports the .def
 # file lists (stdcall, by their plain names).

@@ -4,11 +4,11 @@
 #include "config_sheet.h"
 
 #include <commdlg.h>
-#include <mmsystem.h>
 
 #include "bitmap_buttons.h"
 #include "main_window.h"
 #include "module_state.h"
+#include "on_demand_libraries.h"
 #include "mohres.h"
 #include "settings.h"
 
@@ -68,7 +68,7 @@ void BrowseForSound(HWND page)
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&dialog))
+    if (GetOpenFileNameOnDemand(&dialog))
         SetDlgItemTextA(page, IDC_RING_FILE, path);
 }
 
@@ -77,7 +77,7 @@ void PlayRing(HWND page)
 {
     char path[PATH_SIZE] = "";
     GetDlgItemTextA(page, IDC_RING_FILE, path, sizeof path);
-    PlaySoundA(path, NULL, 0);
+    PlaySoundOnDemand(path, 0);
 }
 
 void OnCommand(HWND page, int control, int notification)

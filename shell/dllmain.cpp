@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "module_state.h"
+#include "on_demand_libraries.h"
 #include "startup.h"
 #include "trace.h"
 
@@ -14,6 +15,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     } else if (reason == DLL_PROCESS_DETACH) {
         if (resourceModule && resourceModule != moduleHandle)
             FreeLibrary(resourceModule);
+        FreeOnDemandLibraries();
     }
     return TRUE;
 }

@@ -8,6 +8,7 @@
 #include "list_files.h"
 #include "main_window.h"
 #include "module_state.h"
+#include "on_demand_libraries.h"
 #include "settings.h"
 #include "status_display.h"
 #include "steady_controls.h"
@@ -66,7 +67,7 @@ public:
     {
         LoadStringA(resourceModule, (UINT)stringId, buffer, (int)size);
     }
-    void PlaySoundFile(const char *path) override { PlaySoundA(path, NULL, SND_ASYNC); }
+    void PlaySoundFile(const char *path) override { PlaySoundOnDemand(path, SND_ASYNC); }
 };
 
 /* Stopping a timer that is not running still asks the window server, and the engine stops its

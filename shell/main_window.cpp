@@ -312,6 +312,7 @@ INT_PTR CALLBACK MainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER: OnTimer(window, wParam); return FALSE;
     case WM_CTLCOLORSTATIC: return FALSE;
     case WM_TRAY_ICON: return OnTrayMessage(window, lParam);
+    case WM_TRAY_SHOW: ShowTrayIconInShell(); return TRUE;
     case WM_DESTROY: OnDestroy(window); return FALSE;
     }
     return FALSE;

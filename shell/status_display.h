@@ -4,13 +4,17 @@
 
 #include <windows.h>
 
-enum { WM_TRAY_ICON = WM_USER + 500 };
+/* WM_TRAY_SHOW: the main window hands the icon to the notification area (see AddTrayIcon). */
+enum { WM_TRAY_ICON = WM_USER + 500, WM_TRAY_SHOW = WM_APP + 10 };
 
 extern HBITMAP stateBitmaps[3];  /* bitmaps 127..129, loaded by the main window */
 
 int SetStatusText(HWND statusBar, DWORD state);
 void ShowMohState(HWND window, HWND statusBar, DWORD state, int resetBlink);
+/* The icon counts as present from here on; the notification area receives it when the window
+   handles the WM_TRAY_SHOW this posts, so that start-up does not wait for the shell. */
 void AddTrayIcon(HWND window);
+void ShowTrayIconInShell(void);
 void UpdateTrayIcon(int flag);
 void RemoveTrayIcon(void);
 /* The resource number of the icon shown in the notification area, 0 when there is none. */

@@ -15,6 +15,7 @@ enum { TRAY_ICON_ID = 1, TRAY_TIP_LENGTH = 64, MENU_TEXT_SIZE = 64, DEFAULT_TEXT
 
 NOTIFYICONDATAA trayIcon;  /* hWnd non-zero marks the icon present */
 int trayIconResource;
+bool inShell;              /* the notification area has been given the icon */
 
 void SetIcon(int resource)
 {
@@ -111,7 +112,17 @@ void AddTrayIcon(HWND window)
     SetIcon(IDI_MOH_NORMAL);
     /* The record handed over is the 88-byte layout, whose tip holds 64 characters with its zero. */
     GetWindowTextA(window, trayIcon.szTip, TRAY_TIP_LENGTH);
+    /* Handing an icon to the shell waits for the notification area, longer than everything else
+       the window does at start-up: it is done once the window has shown. */
+    PostMessageA(window, WM_TRAY_SHOW, 0, 0);
+}
+
+void ShowTrayIconInShell(void)
+{
+    if (!trayIcon.hWnd || inShell)
+        return;
     Shell_NotifyIconA(NIM_ADD, &trayIcon);
+    inShell = true;
 }
 
 void UpdateTrayIcon(int flag)
@@ -121,6 +132,8 @@ void UpdateTrayIcon(int flag)
     if (!trayIcon.hWnd || resource == trayIconResource)
         return;
     SetIcon(resource);
+    if (!inShell)
+        return;  /* the icon still on its way goes with the current picture */
     trayIcon.uFlags = NIF_ICON;
     Shell_NotifyIconA(NIM_MODIFY, &trayIcon);
 }
@@ -129,7 +142,9 @@ void RemoveTrayIcon(void)
 {
     if (!trayIcon.hWnd)
         return;
-    Shell_NotifyIconA(NIM_DELETE, &trayIcon);
+    if (inShell)
+        Shell_NotifyIconA(NIM_DELETE, &trayIcon);
+    inShell = false;
     ZeroMemory(&trayIcon, sizeof trayIcon);
     trayIconResource = 0;
 }

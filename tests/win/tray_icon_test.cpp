@@ -3,6 +3,9 @@
    library's objects are linked in, so the test reads the icon's resource number. */
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "host_link.h"
 #include "fake_modem.h"
 #include "main_window.h"
@@ -68,6 +71,21 @@ protected:
         Alert(MOH_EVENT_DIAG_STATE, DIAG_CALL_WAITING_TONE_DETECTED);
         Alert(MOH_EVENT_REMOTE_RESPONSE, MOH_REMOTE_RESPONSE_ACK);
     }
+    /* The notification area accepts a change only of an icon it holds. */
+    bool ShellHoldsIcon()
+    {
+        NOTIFYICONDATAA probe = {};
+        probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        probe.hWnd = window;
+        probe.uID = 1;
+        return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+    }
+    void RunPostedMessages()
+    {
+        MSG message;
+        while (PeekMessageA(&message, window, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
     HANDLE StatePicture()
     {
         return (HANDLE)SendDlgItemMessageA(window, IDC_STATE_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0);
@@ -111,6 +129,9 @@ TEST_F(TrayIcon, AppearsWithTheFirstKnownStateAndGoesWithTheWindow)
     Poll(MOH_STATE_NONE);
     EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
     EXPECT_NE(0, SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    EXPECT_FALSE(ShellHoldsIcon());  /* handed over once the window's queue runs */
+    RunPostedMessages();
+    EXPECT_TRUE(ShellHoldsIcon());
     DestroyWindow(window);
     EXPECT_EQ(0, TrayIconResource());
 }
@@ -169,8 +190,11 @@ TEST_F(TrayIcon, IdleWithoutShowOnSystrayRemovesTheIconAndHidesTheWindow)
     Start();
     ASSERT_EQ(IDI_MOH_NORMAL, TrayIconResource());
     ASSERT_TRUE(IsWindowVisible(window));
+    RunPostedMessages();
+    ASSERT_TRUE(ShellHoldsIcon());
     Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
     EXPECT_EQ(0, TrayIconResource());
+    EXPECT_FALSE(ShellHoldsIcon());
     EXPECT_FALSE(IsWindowVisible(window));
 }
 
