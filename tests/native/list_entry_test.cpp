@@ -32,22 +32,24 @@ Split SplitLine(const std::string &line, int fieldCount)
     return split;
 }
 
-Fields Book(const std::string &line) { return SplitLine(line, PHONE_BOOK_FIELDS).fields; }
-Fields Log(const std::string &line) { return SplitLine(line, CALL_LOG_FIELDS).fields; }
 
 TEST(SplitListLine, FieldsEndAtATabOrACarriageReturnAndTheRestIsIgnored)
 {
-    EXPECT_EQ((Fields{"Ann", NUL_FIELD}), Book("Ann"));
-    EXPECT_EQ((Fields{"Ann", "0123"}), Book("Ann\t0123"));
-    EXPECT_EQ((Fields{"Ann", "0123"}), Book("Ann\t0123\tx"));
-    EXPECT_EQ((Fields{"Ann", ""}), Book("Ann\t"));
-    EXPECT_EQ((Fields{"", NUL_FIELD}), Book(""));
-    EXPECT_EQ((Fields{"", "0123"}), Book("\t0123"));
-    EXPECT_EQ((Fields{"Ann", "0123"}), Book("Ann\r0123"));
-    EXPECT_EQ((Fields{"A\nB", "1"}), Book("A\nB\t1"));
-    EXPECT_EQ((Fields{"Bob", "0555", "x", "2"}), Log("Bob\t0555\tx\t2\tmore"));
-    EXPECT_EQ((Fields{"Bob", "0555", NUL_FIELD, NUL_FIELD}), Log("Bob\t0555"));
-    EXPECT_EQ((Fields{"", "", "", ""}), Log("\t\t\t"));
+    const struct {
+        const char *line;
+        int fieldCount;
+        Fields fields;
+    } cases[] = {
+        {"Ann", PHONE_BOOK_FIELDS, {"Ann", NUL_FIELD}}, {"Ann\t0123", PHONE_BOOK_FIELDS, {"Ann", "0123"}},
+        {"Ann\t0123\tx", PHONE_BOOK_FIELDS, {"Ann", "0123"}}, {"Ann\t", PHONE_BOOK_FIELDS, {"Ann", ""}},
+        {"", PHONE_BOOK_FIELDS, {"", NUL_FIELD}}, {"\t0123", PHONE_BOOK_FIELDS, {"", "0123"}},
+        {"Ann\r0123", PHONE_BOOK_FIELDS, {"Ann", "0123"}}, {"A\nB\t1", PHONE_BOOK_FIELDS, {"A\nB", "1"}},
+        {"Bob\t0555\tx\t2\tmore", CALL_LOG_FIELDS, {"Bob", "0555", "x", "2"}},
+        {"Bob\t0555", CALL_LOG_FIELDS, {"Bob", "0555", NUL_FIELD, NUL_FIELD}},
+        {"\t\t\t", CALL_LOG_FIELDS, {"", "", "", ""}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.fields, SplitLine(c.line, c.fieldCount).fields) << c.line;
     EXPECT_FALSE(SplitLine("Ann\t0123\tx", PHONE_BOOK_FIELDS).cut);
 }
 

@@ -38,57 +38,39 @@ std::string Lookup(const std::string &book, const char *number)
     return name;
 }
 
-TEST(KeepDigits, KeepsOnlyDigitsInOrderWithinTheDestination)
+/* Digits only, in order, within the destination; trailing control bytes (low or high) go. */
+TEST(NumberText, KeepDigitsAndTrimTrailingControls)
 {
-    char out[8];
-    EXPECT_EQ(7u, KeepDigits("+49 (0)12-34", out, sizeof out));
-    EXPECT_STREQ("4901234", out);
-    EXPECT_EQ(0u, KeepDigits("", out, sizeof out));
-    EXPECT_STREQ("", out);
-    EXPECT_EQ(7u, KeepDigits("0123456789", out, sizeof out));
-    EXPECT_STREQ("0123456", out);
-    EXPECT_EQ(3u, KeepDigits("a\xb1" "1\xff" "2\t3", out, sizeof out));
-    EXPECT_STREQ("123", out);
+    const struct {
+        const char *text, *digits;
+    } digitCases[] = {{"+49 (0)12-34", "4901234"}, {"", ""}, {"0123456789", "0123456"}, {"a\xb1" "1\xff" "2\t3", "123"}};
+    for (const auto &c : digitCases) {
+        char out[8];
+        EXPECT_EQ(strlen(c.digits), KeepDigits(c.text, out, sizeof out));
+        EXPECT_STREQ(c.digits, out);
+    }
+    const struct {
+        std::string number, trimmed;
+    } trimCases[] = {{"0\x01" "123\r\n\x1d\x80\xff", "0\x01" "123"}, {"0123\x1e", "0123\x1e"}, {"\r\n", ""}};
+    for (const auto &c : trimCases) {
+        std::string number = c.number;
+        TrimTrailingControls(&number[0]);
+        EXPECT_STREQ(c.trimmed.c_str(), number.c_str());
+    }
 }
 
-TEST(TrimTrailingControls, RemovesLowAndHighBytesAtTheEndOnly)
+/* Only CR LF ends a line and the unterminated tail is no line; NUL bytes are ordinary bytes of
+   the block (a line's copy reads as text up to one); long lines are cut to the buffer. */
+TEST(ListScan, LinesEndOnlyAtCrLfAndAreCutToTheBuffer)
 {
-    char number[] = "0\x01" "123\r\n\x1d\x80\xff";
-    TrimTrailingControls(number);
-    EXPECT_STREQ("0\x01" "123", number);
-    char kept[] = "0123\x1e";
-    TrimTrailingControls(kept);
-    EXPECT_STREQ("0123\x1e", kept);
-    char all[] = "\r\n";
-    TrimTrailingControls(all);
-    EXPECT_STREQ("", all);
-}
-
-TEST(ListScan, OnlyCrLfEndsALineAndTheUnterminatedTailIsNoLine)
-{
-    EXPECT_EQ((std::vector<std::string>{"a\rb\nc", "", "d\r"}), Lines("a\rb\nc\r\n\r\nd\r\r\ntail"));
-    EXPECT_TRUE(Lines("").empty());
-    EXPECT_TRUE(Lines("no line end").empty());
-    EXPECT_TRUE(Lines("\r").empty());
-    EXPECT_EQ((std::vector<std::string>{"", ""}), Lines("\r\n\r\n\n"));
-}
-
-TEST(ListScan, NulBytesAreOrdinaryBytesOfTheBlock)
-{
-    std::vector<std::string> lines = Lines(std::string("ab\0cd\r\n\0\r\nef\r\n", 14));
-    ASSERT_EQ(3u, lines.size());
-    EXPECT_EQ("ab", lines[0]);  /* the copy reads as text up to the NUL */
-    EXPECT_EQ("", lines[1]);
-    EXPECT_EQ("ef", lines[2]);
-}
-
-TEST(ListScan, LongLinesAreCutToTheBuffer)
-{
-    std::vector<std::string> lines = Lines(std::string(1000, 'x') + "\r\nshort\r\n");
-    ASSERT_EQ(2u, lines.size());
-    EXPECT_EQ(std::string(255, 'x'), lines[0]);
-    EXPECT_EQ("short", lines[1]);
-    EXPECT_EQ((std::vector<std::string>{"ab", "cd"}), Lines("abcdef\r\ncd\r\n", 3));
+    typedef std::vector<std::string> Texts;
+    EXPECT_EQ((Texts{"a\rb\nc", "", "d\r"}), Lines("a\rb\nc\r\n\r\nd\r\r\ntail"));
+    for (const char *none : {"", "no line end", "\r"})
+        EXPECT_TRUE(Lines(none).empty()) << none;
+    EXPECT_EQ((Texts{"", ""}), Lines("\r\n\r\n\n"));
+    EXPECT_EQ((Texts{"ab", "", "ef"}), Lines(std::string("ab\0cd\r\n\0\r\nef\r\n", 14)));
+    EXPECT_EQ((Texts{std::string(255, 'x'), "short"}), Lines(std::string(1000, 'x') + "\r\nshort\r\n"));
+    EXPECT_EQ((Texts{"ab", "cd"}), Lines("abcdef\r\ncd\r\n", 3));
 }
 
 /* The stored number counts by its digits only (a third field's included), the first of equal
@@ -137,7 +119,7 @@ TEST(CompareTextNoCase, IgnoresAsciiCaseAndOrdersBytes)
     EXPECT_NE(0, CompareTextNoCase("\xe4", "\xc4"));
 }
 
-TEST(FormatPhoneBookLine, WritesNameTabNumberCrLfCuttingTheNameFirst)
+TEST(FormatPhoneBookLine, WritesNameTabNumberCrLfCuttingTheNameFirstFoundByItsDigits)
 {
     char line[LIST_LINE_SIZE];
     EXPECT_EQ(14u, FormatPhoneBookLine(line, sizeof line, "Ann", "01 23 45"));
@@ -154,11 +136,7 @@ TEST(FormatPhoneBookLine, WritesNameTabNumberCrLfCuttingTheNameFirst)
     EXPECT_STREQ("\t\r\n", tiny);
     EXPECT_EQ(0u, FormatPhoneBookLine(tiny, 3, "Ann", "1"));
     EXPECT_STREQ("", tiny);
-}
-
-TEST(FormatPhoneBookLine, AWrittenLineIsFoundByItsDigits)
-{
-    char line[LIST_LINE_SIZE];
+    /* A written line is found by its digits. */
     std::string book = "Old\t555\r\nunterminated";
     FormatPhoneBookLine(line, sizeof line, "Ann", "+44 (20) 7946");
     EXPECT_EQ("unterminatedAnn", Lookup(book + line, "44207946"));  /* continues that line */
