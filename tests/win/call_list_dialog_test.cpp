@@ -307,7 +307,6 @@ TEST_F(CallListDialog, LogTipsAndPicturesFollowTheOutcomeCode)
 {
     WriteFileBytes(ProductPath("incoming.log"), "A\t1\t1\t0\r\nB\t2\t2\t1\r\nC\t3\t3\t2\r\nD\t4\t4\t3\r\n"
                                                 "E\t5\t5\t7\r\nF\t6\t6\r\n");
-    Set("MOH", "IncomingCallLog", "1");
     ASSERT_TRUE(Start());
     OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
         EXPECT_NE(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);
