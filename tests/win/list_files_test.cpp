@@ -80,19 +80,6 @@ TEST_F(ListFiles, AnAdditionAfterAMissSeesTheBookAsItIsThen)
     EXPECT_EQ("Ann\t111\r\nBob\t222\r\n", ReadFileBytes(Book()));
 }
 
-TEST_F(ListFiles, ReadingTellsAMissingFileFromOneThatCannotBeRead)
-{
-    char *block = NULL;
-    size_t length = 1;
-    EXPECT_EQ(1, ReadListFile(Book().c_str(), &block, &length));
-    EXPECT_EQ(nullptr, block);
-    EXPECT_EQ(0u, length);
-    ASSERT_TRUE(CreateDirectoryA(Book().c_str(), NULL));
-    EXPECT_EQ(0, ReadListFile(Book().c_str(), &block, &length));
-    EXPECT_EQ((DWORD)ERROR_ACCESS_DENIED, GetLastError());
-    RemoveDirectoryA(Book().c_str());
-}
-
 TEST_F(ListFiles, AReplacementIsWholeOrLeavesTheOldFileAndNoTemporaryFile)
 {
     WriteFileBytes(Book(), "old\r\n");
