@@ -45,18 +45,17 @@ public:
 
     ModemModel modem;
     std::vector<RigRequest> requests;
-    std::map<int, int> toolbar, menu;
+    std::map<int, int> toolbar;
     std::map<int, std::string> fields;
     std::vector<std::string> prompts;   /* texts of the handset prompts shown */
     std::deque<int> posted;
-    std::vector<std::string> windowTrace, fileTrace;
+    std::vector<std::string> windowTrace;
     bool keepTrace = true;   /* off where nobody reads the trace: the lines are still composed */
     std::vector<std::string> phoneBook;   /* "name TAB number" */
     std::vector<std::string> callLog;     /* whole lines */
     LiveSettings live = {};
     std::unique_ptr<CallEngine> engine;
     int64_t now = 0;
-    int gaveBackFront = 0;
     int addsOfKnownCallers = 0;   /* additions asked for a number the phone book holds */
     int64_t timesTaken = 0;
 
@@ -64,14 +63,14 @@ public:
     int Request(uint32_t op, uint32_t dataKind, uint32_t item, char *buffer, uint32_t length,
                 uint32_t *value) override;
     void SetToolbarCommand(int command, int enabled) override { toolbar[command] = enabled; }
-    void SetMenuCommand(int command, int enabled) override { menu[command] = enabled; }
+    void SetMenuCommand(int, int) override {}
     void SetFieldText(int control, const char *text) override { fields[control] = text; }
     void ShowMohState(uint32_t) override {}
     void ShowIdle() override {}
     void SetStatePicture(int) override {}
     void UpdateTrayIcon(int) override {}
     void BringToFront(int) override {}
-    void RestoreForeground() override { ++gaveBackFront; }
+    void RestoreForeground() override {}
     void PostCommand(int command) override { posted.push_back(command); }
     void ShowHandsetPrompt(int stringId) override;
     void LoadText(int stringId, char *buffer, size_t size) override;
@@ -89,7 +88,7 @@ public:
     void SaveCallerIdText(const char *, size_t) override {}
     void OpenFileTrace() override {}
     void WindowLine(const char *text) override { Keep(&windowTrace, text); }
-    void FileLine(const char *text) override { Keep(&fileTrace, text); }
+    void FileLine(const char *) override {}
 
 private:
     struct Timer {

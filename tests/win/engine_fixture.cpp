@@ -22,7 +22,7 @@ void EngineTest::SetUp()
     modem.values[MOH_ITEM_DECISION_TIME] = 30;
     modem.values[MOH_ITEM_MAX_HOLD_TIME] = 60;
     modem.values[MOH_ITEM_HANDSET_EXCLUSION] = MOH_METHOD_AUTOMATIC;
-    SetCaller("0123456", "Ann");
+    modem.texts[MOH_ITEM_CALLER_ID] = "NMBR = 0123456\r\nNAME = Ann\r\n";
 }
 
 void EngineTest::TearDown()
@@ -142,11 +142,6 @@ void EngineTest::CallWaits(DWORD response)
 {
     Alert(MOH_EVENT_DIAG_STATE, DIAG_CALL_WAITING_TONE_DETECTED);
     Alert(MOH_EVENT_REMOTE_RESPONSE, response);
-}
-
-void EngineTest::SetCaller(const std::string &number, const std::string &name)
-{
-    modem.texts[MOH_ITEM_CALLER_ID] = "NMBR = " + number + "\r\nNAME = " + name + "\r\n";
 }
 
 std::string EngineTest::PhoneBook()

@@ -53,9 +53,9 @@ protected:
 
     /* A V.92 link (family HSF, modulation 15) reported connected. */
     void ConnectV92();
-    /* Tone and server answer for a caller the modem describes as number and name. */
+    /* Tone and server answer for the caller the modem describes, Ann at 0123456 unless a test
+       changes it. */
     void CallWaits(DWORD response = MOH_REMOTE_RESPONSE_ACK);
-    void SetCaller(const std::string &number, const std::string &name);
 
     std::string PhoneBook();
     std::string CallLog();
