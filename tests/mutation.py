@@ -116,6 +116,14 @@ FAULTS = [
      'a decided call is not logged when the line comes back'),
     ('event-names-shifted', 'engine', 'engine/event_names.cpp', '"DIAG_D3", "DIAG_CALL_WAITING_TONE_DETECTED"',
      '"DIAG_CALL_WAITING_TONE_DETECTED", "DIAG_D3"', 'two modem states trade names in the trace'),
+    ('hold-timer-added', 'engine', 'engine/engine_timers.cpp', 'holdLeft -= io.settings->ReadInt(SET_HOLD_TIMER);',
+     'holdLeft += io.settings->ReadInt(SET_HOLD_TIMER);', 'HoldTimer lengthens the hold countdown'),
+    ('auto-reject-longer', 'engine', 'engine/engine_decision.cpp', 'if (decisionLeft >= limit)',
+     'if (decisionLeft <= limit)', 'AutoRejectTimer lengthens the decision countdown'),
+    ('delay-hold-ignored', 'engine', 'engine/engine_timers.cpp', 'int delay = io.settings->ReadInt(SET_DELAY_HOLD_TIMER);',
+     'int delay = 0;', 'DelayHoldTimer does not delay the hold countdown'),
+    ('disconnect-logged-accepted', 'engine', 'engine/engine_decision.cpp', 'MarkIfIncoming(OUTCOME_DISCONNECTED);',
+     'MarkIfIncoming(OUTCOME_ACCEPTED);', 'a disconnected call is logged as accepted'),
 ]
 
 
