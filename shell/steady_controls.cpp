@@ -9,6 +9,7 @@ enum { TEXT_SIZE = 1024, MAX_STEADY = 8 };
 struct KnownControl {
     int id;
     HWND control;
+    WNDPROC previous;
 };
 
 HWND knownDialog;
@@ -26,9 +27,26 @@ bool ShowsText(HWND control, const char *text)
     return length < TEXT_SIZE - 1 && strcmp(current, text) == 0;
 }
 
+/* The control's own procedure. Looking it up in the table spares a window-server round trip per
+   message; the property holds it for a control of an earlier dialog. */
+WNDPROC PreviousProc(HWND control)
+{
+    for (int i = 0; i < knownCount; ++i)
+        if (knownControls[i].control == control)
+            return knownControls[i].previous;
+    return (WNDPROC)GetPropA(control, kPreviousProc);
+}
+
+void Forget(HWND control)
+{
+    for (int i = 0; i < knownCount; ++i)
+        if (knownControls[i].control == control)
+            knownControls[i].control = NULL;
+}
+
 LRESULT CALLBACK SteadyControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDPROC previous = (WNDPROC)GetPropA(control, kPreviousProc);
+    WNDPROC previous = PreviousProc(control);
     if (message == WM_SETTEXT && lParam && ShowsText(control, (const char *)lParam))
         return TRUE;
     if (message == STM_SETIMAGE && CallWindowProcA(previous, control, STM_GETIMAGE, wParam, 0) == lParam)
@@ -36,6 +54,7 @@ LRESULT CALLBACK SteadyControlProc(HWND control, UINT message, WPARAM wParam, LP
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)previous);
         RemovePropA(control, kPreviousProc);
+        Forget(control);
     }
     return CallWindowProcA(previous, control, message, wParam, lParam);
 }
@@ -48,12 +67,14 @@ void KeepSteadyControls(HWND dialog, const int *ids, int count)
     knownCount = 0;
     for (int i = 0; i < count; ++i) {
         HWND control = GetDlgItem(dialog, ids[i]);
+        WNDPROC previous = control ? (WNDPROC)GetPropA(control, kPreviousProc) : NULL;
+        if (control && !previous) {
+            previous = (WNDPROC)GetWindowLongPtrA(control, GWLP_WNDPROC);
+            SetPropA(control, kPreviousProc, (HANDLE)previous);
+            SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)SteadyControlProc);
+        }
         if (knownCount < MAX_STEADY)
-            knownControls[knownCount++] = {ids[i], control};
-        if (!control || GetPropA(control, kPreviousProc))
-            continue;
-        SetPropA(control, kPreviousProc, (HANDLE)GetWindowLongPtrA(control, GWLP_WNDPROC));
-        SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)SteadyControlProc);
+            knownControls[knownCount++] = {ids[i], control, previous};
     }
 }
 
