@@ -89,7 +89,8 @@ bool LoadMohLibrary(const char *file, const HostClock *clock, std::string *error
 {
     library = LoadLibraryA(file);
     if (!library) {
-        *error = std::string("cannot load ") + file + " from the host's folder (error " + std::to_string(GetLastError()) + ")";
+        DWORD code = GetLastError();
+        *error = std::string("cannot load ") + file + " from the host's folder (error " + std::to_string(code) + ")";
         return false;
     }
     createMoh = (CreateFn)(void *)GetProcAddress(library, "CreateMOH");
