@@ -1,11 +1,8 @@
 /* The configuration sheet of the real library: ConfigMOH runs the modal sheet on a thread of its
    own while the test acts on it as a user does (clicks, page changes, OK) and then reads the
    settings file and the Run registration. */
-#include <gtest/gtest.h>
-
 #include <windows.h>
 #include <commctrl.h>
-#include <dlgs.h>
 #include <prsht.h>
 
 #include <algorithm>
@@ -13,11 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "fake_modem.h"
-#include "library_under_test.h"
+#include "library_test.h"
 #include "message_box_answerer.h"
 #include "module_folder.h"
-#include "windows_seen.h"
 #include "moh.h"
 #include "mohres.h"
 
@@ -42,14 +37,7 @@ std::string RunValue()
     return type == REG_SZ ? data : "<not text>";
 }
 
-void DeleteRunValue()
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, kRunValue);
-        RegCloseKey(key);
-    }
-}
+void DeleteRunValue() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, kRunValue); }
 
 bool Checked(HWND page, int control) { return IsDlgButtonChecked(page, control) == BST_CHECKED; }
 bool Enabled(HWND page, int control) { return IsWindowEnabled(GetDlgItem(page, control)) != FALSE; }
@@ -84,52 +72,29 @@ std::vector<const LanguageItem *> LanguageItems(HWND page)
     return items;
 }
 
+/* The selected language's identifier, -2 for none. */
 int SelectedLanguage(HWND page)
 {
     LRESULT index = SendDlgItemMessageA(page, IDC_LANGUAGE_LIST, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR)
-        return -2;
-    return (int)((const LanguageItem *)SendDlgItemMessageA(page, IDC_LANGUAGE_LIST, CB_GETITEMDATA, index, 0))->id;
+    return index == CB_ERR ? -2 : (int)LanguageItems(page)[index]->id;
 }
 
-void SelectLanguage(HWND page, DWORD id)
-{
-    std::vector<const LanguageItem *> items = LanguageItems(page);
-    for (size_t i = 0; i < items.size(); ++i)
-        if (items[i]->id == id)
-            SendDlgItemMessageA(page, IDC_LANGUAGE_LIST, CB_SETCURSEL, i, 0);
-}
-
-class ConfigSheet : public ::testing::Test {
+class ConfigSheet : public LibraryTest {
 protected:
     void SetUp() override
     {
-        ResetModuleFolder();
-        StartFromDefaultSettings();
-        Set("Reserved", "LogonDisplay", "0");
+        LibraryTest::SetUp();
         DeleteRunValue();
-        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
     }
     void TearDown() override
     {
         if (IsWindow(sheet))
             PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         Closed();
-        loop.Stop();
         if (IsWindow(window))
             DestroyWindow(window);
-        library.Unload();
+        LibraryTest::TearDown();
         DeleteRunValue();
-        ResetModuleFolder();
-        ResetProductFolder();
-    }
-    void Set(const char *section, const char *key, const char *value) { IniWrite(SettingsFile(), section, key, value); }
-    std::string Saved(const char *key, const char *section = "MOH") { return IniRead(SettingsFile(), section, key); }
-    std::string String(UINT id)
-    {
-        char text[256] = "";
-        LoadStringA(GetModuleHandleA("mohrc.dll"), id, text, sizeof text);
-        return text;
     }
 
     static DWORD WINAPI RunSheet(void *param)
@@ -174,9 +139,6 @@ protected:
         ASSERT_TRUE(Press(PSBTN_OK));
     }
 
-    FakeModem modem;
-    LibraryUnderTest library;
-    OwnLoop loop{&library};
     HANDLE thread = NULL;
     HWND sheet = NULL;
     HWND window = NULL;  /* the library's main window in the host's loop, when a test creates one */
@@ -261,10 +223,18 @@ TEST_F(ConfigSheet, GeneralPageKeepsOneCallRuleAndWritesEveryBox)
     EXPECT_EQ("<none>", RunValue());
 }
 
-/* Disabling clears and locks the call rules; switching it back on frees the boxes as they are.
-   The Hide keys hide their boxes. */
+/* Cancel writes nothing. Disabling clears and locks the call rules; switching it back on frees
+   the boxes as they are. The Hide keys hide their boxes. */
 TEST_F(ConfigSheet, DisablingModemOnHoldClearsAndLocksTheCallRules)
 {
+    ASSERT_TRUE(Open());
+    Click(Page(0), IDC_DISABLE_MOH);
+    Click(Page(1), IDC_SOUNDS_ENABLE);
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+    EXPECT_EQ(0, result);
+    EXPECT_EQ("0", Saved("DisableMOH"));
+    EXPECT_EQ("1", Saved("Enable", "Sounds"));
+
     Set("MOH", "DisableMOH", "1");
     Set("MOH", "AcceptAll", "1");
     Set("MOH", "HideAcceptAll", "1");
@@ -284,17 +254,6 @@ TEST_F(ConfigSheet, DisablingModemOnHoldClearsAndLocksTheCallRules)
     EXPECT_EQ("1", Saved("DisableMOH"));
     EXPECT_EQ("0", Saved("AcceptAll"));
     EXPECT_EQ("0", Saved("ScreenAll"));
-}
-
-TEST_F(ConfigSheet, CancelWritesNothing)
-{
-    ASSERT_TRUE(Open());
-    Click(Page(0), IDC_DISABLE_MOH);
-    Click(Page(1), IDC_SOUNDS_ENABLE);
-    ASSERT_TRUE(Press(PSBTN_CANCEL));
-    EXPECT_EQ(0, result);
-    EXPECT_EQ("0", Saved("DisableMOH"));
-    EXPECT_EQ("1", Saved("Enable", "Sounds"));
 }
 
 /* The modem is told the opposite of the box; the stored key follows the box. */
@@ -335,30 +294,13 @@ TEST_F(ConfigSheet, SoundsPageWritesThePathAndBothSwitches)
                 EXPECT_EQ(on, Enabled(page, control)) << control;
             Click(page, IDC_SOUNDS_ENABLE);
         }
+        for (int button : {IDC_BROWSE_SOUND, IDC_PLAY_SOUND})  /* fitted to their pictures */
+            EXPECT_TRUE(SizeOf(GetDlgItem(page, button)).cx == 27 && SizeOf(GetDlgItem(page, button)).cy == 25) << button;
         Click(page, IDC_LOGON_DISPLAY);
     });
     EXPECT_EQ(path, Saved("Ring", "Sounds"));
     EXPECT_EQ("1", Saved("Enable", "Sounds"));
     EXPECT_EQ("1", Saved("LogonDisplay", "Reserved"));
-}
-
-/* The open-file dialog offers the language's filter; the chosen file replaces the path. */
-TEST_F(ConfigSheet, BrowsingPutsTheChosenFileIntoThePath)
-{
-    std::string chosen = ModulePath("logon.bmp");
-    OpenActOk(1, [&](HWND page) {
-        PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_BROWSE_SOUND, BN_CLICKED), (LPARAM)GetDlgItem(page, IDC_BROWSE_SOUND));
-        HWND files = NULL;
-        ASSERT_TRUE(WaitFor([&] { return (files = FindShown([&](HWND w) { return GetParent(w) == sheet; })) != NULL; }));
-        char filter[64] = "";
-        SendDlgItemMessageA(files, cmb1, CB_GETLBTEXT, 0, (LPARAM)filter);
-        EXPECT_STREQ("Wave files (*.wav)", filter);
-        SetWindowTextA(GetDlgItem(files, cmb13) ? GetDlgItem(files, cmb13) : GetDlgItem(files, edt1), chosen.c_str());
-        PostMessageA(files, WM_COMMAND, IDOK, 0);
-        WaitUntilGone(files);
-        EXPECT_EQ(chosen, Text(page, IDC_RING_FILE));
-    });
-    EXPECT_EQ(chosen, Saved("Ring", "Sounds"));
 }
 
 TEST_F(ConfigSheet, KeypadPagesTakeFourCharacters)
@@ -429,7 +371,10 @@ TEST_F(FromMainWindow, AnotherLanguageRebuildsTheWindowInIt)
     HWND first = loop.window();
     ASSERT_TRUE(OpenFromWindow());
     HWND page = Page(2);
-    SelectLanguage(page, 1031);
+    std::vector<const LanguageItem *> items = LanguageItems(page);
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i]->id == 1031)
+            SendDlgItemMessageA(page, IDC_LANGUAGE_LIST, CB_SETCURSEL, i, 0);
     ASSERT_EQ(1031, SelectedLanguage(page)) << "German is installed";
     modem.ClearLog();
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -450,7 +395,8 @@ TEST_F(FromMainWindow, AnotherLanguageRebuildsTheWindowInIt)
     EXPECT_NE(std::string::npos, answerer.Seen()[0].text.find("wirklich"));
 }
 
-TEST_F(FromMainWindow, TheSameLanguageIsWrittenAgainWithoutARebuild)
+/* The same language is written again without a rebuild; Help opens the help file over the sheet. */
+TEST_F(FromMainWindow, TheSameLanguageKeepsTheWindowAndHelpOpensTheHelp)
 {
     Set("MOH", "Language", "0");
     ASSERT_TRUE(loop.Start());
@@ -463,24 +409,16 @@ TEST_F(FromMainWindow, TheSameLanguageIsWrittenAgainWithoutARebuild)
     MessageBoxAnswerer answerer(IDNO);
     /* Posted commands run in order: once the sheet is back, anything the apply posted has run. */
     ASSERT_TRUE(OpenFromWindow());
-    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    ASSERT_TRUE(WaitUntilGone(sheet));
     EXPECT_EQ("0", Saved("Language"));
-    EXPECT_TRUE(IsWindowVisible(first));
-    EXPECT_TRUE(answerer.Seen().empty()) << "no exit was asked for";
-}
-
-TEST_F(FromMainWindow, HelpOpensTheConfigurationTopic)
-{
-    ASSERT_TRUE(loop.Start());
-    ASSERT_TRUE(OpenFromWindow());
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
     HWND help = NULL;
     ASSERT_TRUE(WaitFor([&] { return (help = FindWindowA("HH Parent", NULL)) != NULL; }));
     EXPECT_EQ("Pellora Modem on Hold Help", TextOf(help));
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    EXPECT_TRUE(WaitUntilGone(sheet));
-    EXPECT_TRUE(IsWindowVisible(loop.window()));
+    ASSERT_TRUE(WaitUntilGone(sheet));
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(first, loop.window());
+    EXPECT_TRUE(answerer.Seen().empty()) << "no exit was asked for";
 }
 
 }  // namespace

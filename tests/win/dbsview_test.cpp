@@ -10,39 +10,20 @@ namespace {
 
 enum { CMD_CLEAR = 2, CMD_EXIT = 3 };
 
-class Viewer : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + ModulePath("dbsview.exe") + "\"";
-        ASSERT_TRUE(CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process));
-        WaitForInputIdle(process.hProcess, 10000);
-        for (int i = 0; i < 500 && !viewer; ++i, Sleep(10))
-            viewer = FindWindowA("Dbs", NULL);
-        ASSERT_TRUE(viewer != NULL);
-        list = GetDlgItem(viewer, 120);
-    }
-    void TearDown() override
-    {
-        if (viewer)
-            PostMessageA(viewer, WM_COMMAND, CMD_EXIT, 0);
-        if (process.hProcess) {
-            EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 10000));
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    }
-
-    PROCESS_INFORMATION process = {};
-    HWND viewer = NULL;
-    HWND list = NULL;
-};
-
-TEST_F(Viewer, CollectsLinesFollowsTheNewestAndClears)
+/* Started before the dialer; exits from its menu at the end. */
+TEST(Viewer, CollectsLinesFollowsTheNewestAndClears)
 {
-    ASSERT_TRUE(list != NULL);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + ModulePath("dbsview.exe") + "\"";
+    ASSERT_TRUE(CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process));
+    WaitForInputIdle(process.hProcess, 10000);
+    HWND viewer = NULL;
+    for (int i = 0; i < 500 && !viewer; ++i, Sleep(10))
+        viewer = FindWindowA("Dbs", NULL);
+    ASSERT_TRUE(viewer != NULL);
+    HWND list = GetDlgItem(viewer, 120);
     char className[32] = "";
     GetClassNameA(list, className, sizeof className);
     EXPECT_STREQ("ListBox", className);
@@ -54,13 +35,16 @@ TEST_F(Viewer, CollectsLinesFollowsTheNewestAndClears)
     EXPECT_EQ(200, SendMessageA(list, LB_GETCOUNT, 0, 0));
     RECT client;
     GetClientRect(list, &client);
-    int itemHeight = (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
     int top = (int)SendMessageA(list, LB_GETTOPINDEX, 0, 0);
-    EXPECT_GE(top + client.bottom / itemHeight, 199) << "the newest line is in view";
+    EXPECT_GE(top + client.bottom / (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 199) << "the newest line is in view";
     EXPECT_GT(top, 0);
-
     SendMessageA(viewer, WM_COMMAND, CMD_CLEAR, 0);
     EXPECT_EQ(0, SendMessageA(list, LB_GETCOUNT, 0, 0));
+
+    PostMessageA(viewer, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 10000));
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
 }
 
 }  // namespace

@@ -2,22 +2,17 @@
    the context numbers the other windows use, and closes with the status window; the about box
    of the about library shows what the modem tells about itself. The library's objects are
    linked in, so that the contexts of windows built elsewhere can be asked for directly. */
-#include <gtest/gtest.h>
-
-#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "fake_modem.h"
 #include "help_about.h"
+#include "library_test.h"
 #include "main_window.h"
 #include "module_folder.h"
-#include "module_state.h"
 #include "moh.h"
 #include "mohres.h"
 #include "startup.h"
-#include "windows_seen.h"
 #include "../../libs/infopane/infopane_res.h"
 
 namespace {
@@ -35,26 +30,14 @@ void Pump(int turns)
     }
 }
 
-class HelpAndAbout : public ::testing::Test {
+class HelpAndAbout : public LibraryTest {
 protected:
-    void SetUp() override
-    {
-        ResetModuleFolder();
-        StartFromDefaultSettings();
-        IniWrite(SettingsFile(), "Reserved", "LogonDisplay", "0");
-        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
-    }
     void TearDown() override
     {
         CloseHelpWindow();
         if (IsWindow(window))
             DestroyWindow(window);
-        if (resourceModule)
-            FreeLibrary(resourceModule);
-        resourceModule = NULL;
-        ResetModuleFolder();
-        CopyFileOver(ModulePath("ENU\\Pellora.CHM"), ModulePath("Pellora.CHM"));
-        ResetProductFolder();
+        LibraryTest::TearDown();
     }
     void Start()
     {
@@ -76,7 +59,6 @@ protected:
         return FindWindowA("HH Parent", NULL);
     }
 
-    FakeModem modem;
     HWND window = NULL;
 };
 
@@ -108,19 +90,19 @@ TEST_F(HelpAndAbout, TheHelpNameNamesTheFileAndTheTitleStandsInForAnEmptyOne)
     CopyFileOver(ModulePath("Pellora.CHM"), ModulePath("Guide.CHM"));
     CopyFileOver(ModulePath("Pellora.CHM"), ModulePath("Pellora Modem on Hold.CHM"));
     RemoveFile(ModulePath("Pellora.CHM"));
-    IniWrite(SettingsFile(), "MOH", "HelpName", "Guide");
+    Set("MOH", "HelpName", "Guide");
     Start();
     ShowHelp(window, HELP_DEFAULT_TOPIC);
     EXPECT_EQ(kHelpTitle, TextOf(HelpWindow()));
     CloseHelpWindow();
 
-    IniWrite(SettingsFile(), "MOH", "HelpName", "");
+    Set("MOH", "HelpName", "");
     ShowHelp(window, HELP_DEFAULT_TOPIC);
     EXPECT_EQ(kHelpTitle, TextOf(HelpWindow()));
     CloseHelpWindow();
 
     /* A missing file: whatever the viewer reports, it is not the help. */
-    IniWrite(SettingsFile(), "MOH", "HelpName", "Pellora");
+    Set("MOH", "HelpName", "Pellora");
     ShowHelp(window, HELP_DEFAULT_TOPIC);
     EXPECT_NE(kHelpTitle, TextOf(HelpWindow()));
     RemoveFile(ModulePath("Guide.CHM"));
@@ -171,18 +153,19 @@ protected:
     }
 };
 
+/* From the context menu or the About command; a second request while the box is open shows no
+   second box; without the modem's name nothing of the modem is shown. */
 TEST_F(AboutBox, ShowsTheModemsNamePortAndFamily)
 {
     modem.texts[MOH_ITEM_MODEM_NAME] = "Corvane V.92 Data Fax Modem";
     modem.values[MOH_ITEM_COM_PORT] = 3;
     modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_ACF;
     Start();
-    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window);
-    EXPECT_EQ(kAboutTitle, seen.title);
-    EXPECT_EQ("Pellora Modem on Hold", seen.product);
-    EXPECT_EQ("Corvane V.92 Data Fax Modem", seen.modem);
-    EXPECT_EQ("COM3", seen.port);
-    EXPECT_EQ("Family Type ACF", seen.family);
+    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window, true);
+    EXPECT_FALSE(seen.second);
+    EXPECT_EQ((std::vector<std::string>{kAboutTitle, "Pellora Modem on Hold", "Corvane V.92 Data Fax Modem", "COM3",
+                                        "Family Type ACF"}),
+              (std::vector<std::string>{seen.title, seen.product, seen.modem, seen.port, seen.family}));
     EXPECT_EQ((std::vector<std::string>{"get 3", "get 89", "get 2"}), modem.Log());
 
     const char *const names[] = {"Family Type HSF", "Family Type HCF", "Family Type ACF", "not available"};
@@ -190,27 +173,10 @@ TEST_F(AboutBox, ShowsTheModemsNamePortAndFamily)
         modem.values[MOH_ITEM_FAMILY] = family;
         EXPECT_EQ(names[family], Show(WM_COMMAND, IDCMD_ABOUT).family);
     }
-}
-
-TEST_F(AboutBox, WithoutTheModemsNameNothingOfTheModemIsShown)
-{
-    modem.values[MOH_ITEM_COM_PORT] = 3;
-    modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_ACF;
     modem.results[MOH_ITEM_MODEM_NAME] = 0;
-    Start();
-    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window);
-    EXPECT_EQ("not available", seen.modem);
-    EXPECT_EQ("not available", seen.port);
-    EXPECT_EQ("not available", seen.family);
-}
-
-TEST_F(AboutBox, ASecondRequestWhileTheBoxIsOpenShowsNoSecondBox)
-{
-    modem.texts[MOH_ITEM_MODEM_NAME] = "Modem";
-    Start();
-    EXPECT_FALSE(Show(WM_CONTEXTMENU, (WPARAM)window, true).second);
-    EXPECT_EQ(3u, modem.calls.size());
-    EXPECT_EQ("Modem", Show(WM_COMMAND, IDCMD_ABOUT).modem) << "once closed, it shows again";
+    seen = Show(WM_CONTEXTMENU, (WPARAM)window);
+    EXPECT_EQ((std::vector<std::string>{"not available", "not available", "not available"}),
+              (std::vector<std::string>{seen.modem, seen.port, seen.family}));
 }
 
 TEST_F(AboutBox, TheGermanTextsComeFromTheIniBesideTheLibrary)

@@ -1,39 +1,20 @@
 /* Exit from the library's own message loop: CreateMOH runs on a thread of its own, as with a
    dialer that hands its thread over, and the test acts on the window from outside as a user
    does, by posted commands, while a helper answers the questions. */
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "fake_modem.h"
-#include "library_under_test.h"
+#include "library_test.h"
 #include "message_box_answerer.h"
-#include "module_folder.h"
 #include "moh.h"
 #include "mohres.h"
-#include "windows_seen.h"
 
 namespace {
 
 const char kTitle[] = "Pellora Modem on Hold";
 
-class LibraryLoop : public ::testing::Test {
+class LibraryLoop : public LibraryTest {
 protected:
-    void SetUp() override
-    {
-        ResetModuleFolder();
-        StartFromDefaultSettings();
-        IniWrite(SettingsFile(), "Reserved", "LogonDisplay", "0");
-        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
-    }
-    void TearDown() override
-    {
-        loop.Stop();
-        library.Unload();
-        ResetModuleFolder();
-        ResetProductFolder();
-    }
     /* Until the status window is shown: a dialog is shown once its initialisation is complete. */
     bool Start()
     {
@@ -55,38 +36,15 @@ protected:
     void Settle() { SendMessageA(window, WM_NULL, 0, 0); }
     std::string QuestionText()
     {
-        char format[256] = "";
-        LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_EXIT_QUESTION, format, sizeof format);
-        std::string text = format;
+        std::string text = String(IDS_EXIT_QUESTION);
         return text.replace(text.find("%s"), 2, kTitle);
     }
-    std::string Saved(const char *key) { return IniRead(SettingsFile(), "MOH", key); }
 
-    FakeModem modem;
-    LibraryUnderTest library;
-    OwnLoop loop{&library};
     HWND window = NULL;
 };
 
-TEST_F(LibraryLoop, ExitAsksAndYesEndsTheLoopAndSavesTheSize)
-{
-    ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDYES);
-    RECT rect;
-    GetWindowRect(window, &rect);
-    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(loop.Ended());
-    EXPECT_EQ(window, loop.returned());
-    EXPECT_FALSE(IsWindow(window));
-    std::vector<SeenMessageBox> seen = answerer.Seen();
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ(kTitle, seen[0].caption);
-    EXPECT_EQ(QuestionText(), seen[0].text);
-    EXPECT_EQ(std::to_string(rect.right - rect.left), Saved("Cx"));
-    EXPECT_EQ(std::to_string(rect.bottom - rect.top), Saved("Cy"));
-}
-
-TEST_F(LibraryLoop, NoKeepsTheWindowAndALaterExitAsksAgain)
+/* Closing asks; No keeps the window, and a later exit asks again: Yes ends the loop and saves the size. */
+TEST_F(LibraryLoop, ExitAsksNoKeepsTheWindowAndYesEndsTheLoopAndSavesTheSize)
 {
     ASSERT_TRUE(Start());
     MessageBoxAnswerer answerer(IDNO);
@@ -97,12 +55,19 @@ TEST_F(LibraryLoop, NoKeepsTheWindowAndALaterExitAsksAgain)
     EXPECT_EQ("-1", Saved("Cx"));
 
     answerer.SetButton(IDYES);
+    SIZE size = SizeOf(window);
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
     ASSERT_TRUE(loop.Ended());
+    EXPECT_EQ(window, loop.returned());
+    EXPECT_FALSE(IsWindow(window));
     std::vector<SeenMessageBox> seen = answerer.Seen();
     ASSERT_EQ(2u, seen.size());
-    EXPECT_EQ(QuestionText(), seen[0].text);
-    EXPECT_EQ(QuestionText(), seen[1].text);
+    for (const SeenMessageBox &box : seen) {
+        EXPECT_EQ(kTitle, box.caption);
+        EXPECT_EQ(QuestionText(), box.text);
+    }
+    EXPECT_EQ(std::to_string(size.cx), Saved("Cx"));
+    EXPECT_EQ(std::to_string(size.cy), Saved("Cy"));
 }
 
 TEST_F(LibraryLoop, ASecondExitWhileTheFirstAsksIsIgnored)
@@ -138,9 +103,7 @@ TEST_F(LibraryLoop, OnHoldAtStartTheExitIsRefusedWithoutAQuestion)
     ASSERT_TRUE(loop.Ended());
     std::vector<SeenMessageBox> seen = answerer.Seen();
     ASSERT_EQ(2u, seen.size());
-    char refusal[256] = "";
-    LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_EXIT_REFUSED, refusal, sizeof refusal);
-    EXPECT_EQ(refusal, seen[0].text);
+    EXPECT_EQ(String(IDS_EXIT_REFUSED), seen[0].text);
     EXPECT_EQ(QuestionText(), seen[1].text);
 }
 

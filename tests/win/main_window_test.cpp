@@ -7,69 +7,42 @@
 
 #include "message_box_answerer.h"
 #include "module_folder.h"
+#include "windows_seen.h"
 
 namespace {
 
 class MainWindow : public EngineTest {
 protected:
     HWND Toolbar() { return FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL); }
-
-    /* "command:image" for each toolbar button, in order. */
+    /* "command:image" for each toolbar button, in order; each image must be in the toolbar's
+       image list, or the button shows blank. */
     std::string Buttons()
     {
-        HWND toolbar = Toolbar();
-        int count = (int)SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0);
+        int images = ImageList_GetImageCount((HIMAGELIST)SendMessageA(Toolbar(), TB_GETIMAGELIST, 0, 0));
         std::string list;
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < (int)SendMessageA(Toolbar(), TB_BUTTONCOUNT, 0, 0); ++i) {
             TBBUTTON button = {};
-            SendMessageA(toolbar, TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
-            list += (list.empty() ? "" : " ") + std::to_string(button.idCommand) + ":" + std::to_string(button.iBitmap);
+            SendMessageA(Toolbar(), TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
+            list += (list.empty() ? "" : " ") + std::to_string(button.idCommand) + ":" +
+                    (button.iBitmap < images ? std::to_string(button.iBitmap) : "missing");
         }
         return list;
     }
-    int HighestImage()
-    {
-        HWND toolbar = Toolbar();
-        int highest = -1;
-        int count = (int)SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0);
-        for (int i = 0; i < count; ++i) {
-            TBBUTTON button = {};
-            SendMessageA(toolbar, TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
-            highest = button.iBitmap > highest ? button.iBitmap : highest;
-        }
-        return highest;
-    }
-    int ImageCount() { return ImageList_GetImageCount((HIMAGELIST)SendMessageA(Toolbar(), TB_GETIMAGELIST, 0, 0)); }
     LRESULT ButtonState(int command) { return SendMessageA(Toolbar(), TB_GETSTATE, (WPARAM)command, 0); }
     UINT MenuState(int command) { return GetMenuState(GetMenu(window), (UINT)command, MF_BYCOMMAND); }
-
     int MinimumWidth()
     {
         MINMAXINFO info = {};
         SendMessageA(window, WM_GETMINMAXINFO, 0, (LPARAM)&info);
         return info.ptMinTrackSize.x;
     }
-    SIZE OuterSize()
-    {
-        RECT rect;
-        GetWindowRect(window, &rect);
-        return {rect.right - rect.left, rect.bottom - rect.top};
-    }
     std::string Saved(const char *key) { return IniRead(SettingsFile(), "MOH", key); }
-
-    /* Connected over V.92, the user asked for a voice call: the line is on hold. */
-    void HoldForOutgoingCall()
-    {
-        ConnectV92();
-        Click(IDCMD_CALL);
-    }
 
     /* Runs an accelerator key with Ctrl held, as the dialog manager sees it in a message loop. */
     void PressCtrl(char key)
     {
-        BYTE keys[256];
+        BYTE keys[256], withCtrl[256];
         GetKeyboardState(keys);
-        BYTE withCtrl[256];
         memcpy(withCtrl, keys, sizeof keys);
         withCtrl[VK_CONTROL] = 0x80;
         SetKeyboardState(withCtrl);
@@ -93,8 +66,6 @@ TEST_P(ToolbarLayout, HasTheButtonsInOrderWithTheirImages)
     Set("MOH", "IncomingCallLog", GetParam().incomingCallLog);
     ASSERT_TRUE(Start());
     EXPECT_EQ(GetParam().buttons, Buttons());
-    /* Every button's picture must exist in the toolbar's image list, or it shows blank. */
-    EXPECT_LT(HighestImage(), ImageCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,30 +77,29 @@ INSTANTIATE_TEST_SUITE_P(
         ToolbarCase{"0", "1", "10001:0 10002:1 10003:2 10004:3 10006:4 10010:5 40024:9 10009:6 10007:7 10008:8"},
         ToolbarCase{"2", "1", "10001:0 10002:1 10003:2 10006:4 10010:5 10009:6 40024:9 10007:7 10008:8"}));
 
-TEST_F(MainWindow, CallButtonStatusOneKeepsTheCallCommandGreyWhateverHappens)
+/* CallButtonStatus 1 keeps the Call command grey, 2 removes it from the menu too, whatever happens. */
+TEST_F(MainWindow, CallButtonStatusGreysOrRemovesTheCallCommand)
 {
-    Set("MOH", "CallButtonStatus", "1");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(TBSTATE_INDETERMINATE, ButtonState(IDCMD_CALL));
-    EXPECT_TRUE(MenuState(IDCMD_CALL) & MF_GRAYED);
-    ConnectV92();
-    CallWaits();
-    Click(IDCMD_IGNORE);
-    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
-    ConnectV92();
-    EXPECT_EQ(TBSTATE_INDETERMINATE, ButtonState(IDCMD_CALL));
-    EXPECT_TRUE(MenuState(IDCMD_CALL) & MF_GRAYED);
-}
-
-TEST_F(MainWindow, CallButtonStatusTwoRemovesTheCallCommandFromTheMenuToo)
-{
-    Set("MOH", "CallButtonStatus", "2");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(-1, ButtonState(IDCMD_CALL));
-    EXPECT_EQ((UINT)-1, MenuState(IDCMD_CALL));
-    EXPECT_NE((UINT)-1, MenuState(IDCMD_RECONNECT));
-    ConnectV92();
-    EXPECT_EQ((UINT)-1, MenuState(IDCMD_CALL));
+    for (const char *status : {"1", "2"}) {
+        Set("MOH", "CallButtonStatus", status);
+        ASSERT_TRUE(Start());
+        for (int round = 0; round < 2; ++round) {
+            if (status[0] == '1') {
+                EXPECT_EQ(TBSTATE_INDETERMINATE, ButtonState(IDCMD_CALL));
+                EXPECT_TRUE(MenuState(IDCMD_CALL) & MF_GRAYED);
+            } else {
+                EXPECT_EQ(-1, ButtonState(IDCMD_CALL));
+                EXPECT_EQ((UINT)-1, MenuState(IDCMD_CALL));
+                EXPECT_NE((UINT)-1, MenuState(IDCMD_RECONNECT));
+            }
+            ConnectV92();
+            CallWaits();
+            Click(IDCMD_IGNORE);
+            Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+            ConnectV92();
+        }
+        Stop();
+    }
 }
 
 TEST_F(MainWindow, TheMenuBarIsAttachedOnlyWhileShown)
@@ -137,44 +107,38 @@ TEST_F(MainWindow, TheMenuBarIsAttachedOnlyWhileShown)
     Set("MOH", "ShowMenu", "0");
     ASSERT_TRUE(Start());
     EXPECT_EQ(NULL, GetMenu(window));
-    SIZE hidden = OuterSize();
+    SIZE hidden = SizeOf(window);
     Click(IDCMD_TOGGLE_MENU);
     ASSERT_NE(nullptr, GetMenu(window));
-    EXPECT_EQ(hidden.cx, OuterSize().cx);
-    EXPECT_EQ(hidden.cy + GetSystemMetrics(SM_CYMENUSIZE) + 2, OuterSize().cy);
+    EXPECT_EQ(hidden.cx, SizeOf(window).cx);
+    EXPECT_EQ(hidden.cy + GetSystemMetrics(SM_CYMENUSIZE) + 2, SizeOf(window).cy);
     Click(IDCMD_TOGGLE_MENU);
     EXPECT_EQ(NULL, GetMenu(window));
-    EXPECT_EQ(hidden.cy, OuterSize().cy);
+    EXPECT_EQ(hidden.cy, SizeOf(window).cy);
     /* The toggle is not remembered. */
     EXPECT_EQ("0", Saved("ShowMenu"));
 }
 
-TEST_F(MainWindow, TheMinimumWidthMakesRoomForTheLogButton)
+/* The minimum width makes room for the log button; a saved size is used only when both width
+   and height are saved. */
+TEST_F(MainWindow, TheMinimumWidthAndTheSavedSize)
 {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(404, MinimumWidth());
+    SIZE natural = SizeOf(window);
+    for (const char *height : {"-1", "330"}) {
+        Stop();
+        Set("MOH", "Cx", "520");
+        Set("MOH", "Cy", height);
+        ASSERT_TRUE(Start());
+        bool saved = height[0] != '-';
+        EXPECT_EQ(saved ? 520 : natural.cx, SizeOf(window).cx);
+        EXPECT_EQ(saved ? 330 : natural.cy, SizeOf(window).cy);
+    }
+    Stop();
     Set("MOH", "IncomingCallLog", "0");
     ASSERT_TRUE(Start());
     EXPECT_EQ(364, MinimumWidth());
-    Stop();
-    Set("MOH", "IncomingCallLog", "1");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(404, MinimumWidth());
-}
-
-TEST_F(MainWindow, TheSavedSizeIsUsedOnlyWhenBothWidthAndHeightAreSaved)
-{
-    ASSERT_TRUE(Start());
-    SIZE natural = OuterSize();
-    Stop();
-    Set("MOH", "Cx", "520");
-    Set("MOH", "Cy", "-1");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(natural.cx, OuterSize().cx);
-    EXPECT_EQ(natural.cy, OuterSize().cy);
-    Stop();
-    Set("MOH", "Cy", "330");
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(520, OuterSize().cx);
-    EXPECT_EQ(330, OuterSize().cy);
 }
 
 TEST_F(MainWindow, ExitInTheHostsLoopAsksNothingAndSavesTheSize)
@@ -191,35 +155,28 @@ TEST_F(MainWindow, ExitInTheHostsLoopAsksNothingAndSavesTheSize)
     EXPECT_EQ("310", Saved("Cy"));
 }
 
-TEST_F(MainWindow, ExitWhileMinimisedKeepsTheSavedSize)
+/* Closing from the system menu posts the exit command; while minimised it keeps the saved size. */
+TEST_F(MainWindow, ClosingFromTheSystemMenuWhileMinimisedKeepsTheSavedSize)
 {
     MessageBoxAnswerer answerer(IDNO);
     ASSERT_TRUE(Start());
     ShowWindow(window, SW_MINIMIZE);
     EXPECT_FALSE(IsWindowVisible(window));  /* minimising hides it from the taskbar */
-    Click(IDCMD_EXIT);
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(IsWindow(window));
+    RunPostedCommands();
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_EQ("-1", Saved("Cx"));
     EXPECT_EQ("-1", Saved("Cy"));
 }
 
-TEST_F(MainWindow, ClosingFromTheSystemMenuIsTheExitCommand)
-{
-    MessageBoxAnswerer answerer(IDNO);
-    ASSERT_TRUE(Start());
-    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(IsWindow(window));  /* the exit command is posted, not run at once */
-    RunPostedCommands();
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_TRUE(answerer.Seen().empty());
-}
-
 TEST_F(MainWindow, ExitIsRefusedWhileTheLineIsOnHold)
 {
     MessageBoxAnswerer answerer(IDOK);
     ASSERT_TRUE(Start());
-    HoldForOutgoingCall();
+    ConnectV92();
+    Click(IDCMD_CALL);  /* the user asked for a voice call: the line is on hold */
     EXPECT_EQ(1, Count("set 7"));
     Click(IDCMD_EXIT);
     ASSERT_TRUE(IsWindow(window));

@@ -1,19 +1,20 @@
 /* The start-up picture: shown only when the library runs its own loop, alone or in its dialog,
    with its link, for the configured time, and the dialog's switch that turns it off. */
-#include <gtest/gtest.h>
-
 #include <string.h>
 
+#include <vector>
+
 #include "canvas.h"
-#include "fake_modem.h"
+#include "library_test.h"
 #include "module_folder.h"
 #include "moh.h"
 #include "mohres.h"
-#include "windows_seen.h"
 
 namespace {
 
 enum { SPLASH_TIMER = 1, LINK_ID = 500 };
+
+std::vector<LONG> Numbers(std::vector<LONG> numbers) { return numbers; }
 
 SIZE PictureSize()
 {
@@ -24,43 +25,31 @@ SIZE PictureSize()
     return {shape.bmWidth, shape.bmHeight};
 }
 
-class Splash : public ::testing::Test {
+class Splash : public LibraryTest {
 protected:
     void SetUp() override
     {
-        ResetModuleFolder();
-        StartFromDefaultSettings();
-        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
-    }
-    void TearDown() override
-    {
-        loop.Stop();
-        library.Unload();
-        ResetModuleFolder();
-        ResetProductFolder();
+        LibraryTest::SetUp();
+        Reserved("LogonDisplay", "1");
     }
     /* Into the default file too: start-up refreshes most of the picture's keys from it. */
-    void Set(const char *key, const char *value)
+    static void Reserved(const char *key, const char *value)
     {
         IniWrite(ModulePath("pellora.ini"), "Reserved", key, value);
-        IniWrite(SettingsFile(), "Reserved", key, value);
+        Set("Reserved", key, value);
     }
-    std::string Saved() { return IniRead(SettingsFile(), "Reserved", "LogonDisplay"); }
+    static std::string Shown() { return Saved("LogonDisplay", "Reserved"); }
     HWND Picture() const { return loop.Find([](HWND w) { return ClassOf(w) == "Logon"; }); }
     HWND Dialog() const { return loop.Find([](HWND w) { return GetDlgItem(w, IDC_SPLASH_HIDE) != NULL; }); }
-
-    FakeModem modem;
-    LibraryUnderTest library;
-    OwnLoop loop{&library};
 };
 
 TEST_F(Splash, TheDialogHoldsThePictureWithItsLinkAndTheStripBelow)
 {
-    Set("URLx", "30");
-    Set("URLy", "40");
-    Set("Red", "456");  /* only the low 8 bits count: 200 */
-    Set("Green", "10");
-    Set("Blue", "30");
+    Reserved("URLx", "30");
+    Reserved("URLy", "40");
+    Reserved("Red", "456");  /* only the low 8 bits count: 200 */
+    Reserved("Green", "10");
+    Reserved("Blue", "30");
     ASSERT_TRUE(loop.Start());
     HWND dialog = Dialog(), picture = Picture();
     ASSERT_TRUE(dialog && picture);
@@ -70,22 +59,15 @@ TEST_F(Splash, TheDialogHoldsThePictureWithItsLinkAndTheStripBelow)
 
     /* The picture window is the bitmap's size and a pixel more on each side; the dialog shares its
        place, taller by the strip, whose OK button is right and check box left, 7 pixels up. */
-    SIZE bitmap = PictureSize(), outer = SizeOf(picture), dialogSize = SizeOf(dialog);
+    SIZE bitmap = PictureSize(), outer = SizeOf(picture), size = SizeOf(dialog);
     RECT pictureRect, dialogRect;
     GetWindowRect(picture, &pictureRect);
     GetWindowRect(dialog, &dialogRect);
     RECT ok = RectInParent(GetDlgItem(dialog, IDOK)), hide = RectInParent(GetDlgItem(dialog, IDC_SPLASH_HIDE));
-    EXPECT_EQ(bitmap.cx + 2, outer.cx);
-    EXPECT_EQ(bitmap.cy + 2, outer.cy);
-    EXPECT_EQ(pictureRect.left, dialogRect.left);
-    EXPECT_EQ(pictureRect.top, dialogRect.top);
-    EXPECT_EQ(outer.cx, dialogSize.cx);
-    EXPECT_EQ(outer.cy + ok.bottom - ok.top + 10, dialogSize.cy);
-    EXPECT_EQ(dialogSize.cx - 25, ok.right);
-    EXPECT_EQ(dialogSize.cy - 7, ok.bottom);
-    EXPECT_EQ(5, hide.left);
-    EXPECT_EQ(ok.left - 2, hide.right);
-    EXPECT_EQ(dialogSize.cy - 7, hide.bottom);
+    EXPECT_EQ(Numbers({bitmap.cx + 2, bitmap.cy + 2, pictureRect.left, pictureRect.top, outer.cx}),
+              Numbers({outer.cx, outer.cy, dialogRect.left, dialogRect.top, size.cx}));
+    EXPECT_EQ(Numbers({outer.cy + ok.bottom - ok.top + 10, size.cx - 25, size.cy - 7, 5, ok.left - 2, size.cy - 7}),
+              Numbers({size.cy, ok.right, ok.bottom, hide.left, hide.right, hide.bottom}));
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_SPLASH_HIDE));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_SPLASH_SPARE)));
 
@@ -99,10 +81,7 @@ TEST_F(Splash, TheDialogHoldsThePictureWithItsLinkAndTheStripBelow)
     GetTextExtentPoint32A(dc, name, (int)strlen(name), &extent);
     ReleaseDC(picture, dc);
     RECT place = RectInParent(link);
-    EXPECT_EQ(30, place.left);
-    EXPECT_EQ(40, place.top);
-    EXPECT_EQ(30 + extent.cx, place.right);
-    EXPECT_EQ(40 + extent.cy, place.bottom);
+    EXPECT_EQ(Numbers({30, 40, 30 + extent.cx, 40 + extent.cy}), Numbers({place.left, place.top, place.right, place.bottom}));
     Canvas canvas(extent.cx, extent.cy);
     SendMessageA(link, WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
     EXPECT_GT(canvas.Count(RGB(200, 10, 30)), 0);
@@ -122,13 +101,13 @@ class SplashEnding : public Splash, public ::testing::WithParamInterface<Ending>
 
 TEST_P(SplashEnding, ClosesDialogAndPicture)
 {
-    Set("LogonDisplay", "2");
+    Reserved("LogonDisplay", "2");
     ASSERT_TRUE(loop.Start());
     HWND dialog = Dialog();
     ASSERT_TRUE(dialog && Picture());
     if (GetParam().checkFirst) {
         SendDlgItemMessageA(dialog, IDC_SPLASH_HIDE, BM_CLICK, 0, 0);
-        EXPECT_EQ("0", Saved()) << "the check box is saved at once";
+        EXPECT_EQ("0", Shown()) << "the check box is saved at once";
     }
     if (GetParam().message == WM_LBUTTONDOWN)
         PostMessageA(Picture(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
@@ -136,7 +115,7 @@ TEST_P(SplashEnding, ClosesDialogAndPicture)
         PostMessageA(dialog, GetParam().message, GetParam().message == WM_TIMER ? SPLASH_TIMER : IDOK, 0);
     EXPECT_TRUE(WaitUntilGone(dialog));
     EXPECT_EQ(nullptr, Picture());
-    EXPECT_EQ(GetParam().saved, Saved());
+    EXPECT_EQ(GetParam().saved, Shown());
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, SplashEnding,
@@ -147,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, SplashEnding,
 
 TEST_F(Splash, ThePictureGoesByItselfAfterTheConfiguredTime)
 {
-    Set("LogonTime", "2");
+    Reserved("LogonTime", "2");
     ASSERT_TRUE(loop.Start());
     HWND dialog = Dialog();
     ASSERT_NE(nullptr, dialog);
@@ -161,9 +140,9 @@ TEST_F(Splash, ThePictureAloneIsOnTopCentredAndGoesWhenClicked)
 {
     std::string file = ProductPath("start.bmp");
     CopyFileOver(ModulePath("logon.bmp"), file);
-    Set("LogonFile", file.c_str());
-    Set("ShowButton", "0");
-    Set("LogonDisplay", "2");
+    Reserved("LogonFile", file.c_str());
+    Reserved("ShowButton", "0");
+    Reserved("LogonDisplay", "2");
     ASSERT_TRUE(loop.Start());
     HWND picture = Picture();
     ASSERT_NE(nullptr, picture);
@@ -173,12 +152,13 @@ TEST_F(Splash, ThePictureAloneIsOnTopCentredAndGoesWhenClicked)
     EXPECT_NE(nullptr, GetDlgItem(picture, LINK_ID));
     RECT rect;
     GetWindowRect(picture, &rect);
-    EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, rect.left);
-    EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, rect.top);
+    EXPECT_EQ(Numbers({(GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2,
+                       (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2}),
+              Numbers({rect.left, rect.top}));
 
     PostMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(WaitUntilGone(picture));
-    EXPECT_EQ("2", Saved());
+    EXPECT_EQ("2", Shown());
 }
 
 TEST_F(Splash, TheHostsLoopShowsNoPicture)
@@ -198,8 +178,8 @@ class SplashOff : public Splash, public ::testing::WithParamInterface<Off> {};
 
 TEST_P(SplashOff, ShowsNothing)
 {
-    Set("ShowButton", GetParam().showButton);
-    Set(GetParam().key, GetParam().value);
+    Reserved("ShowButton", GetParam().showButton);
+    Reserved(GetParam().key, GetParam().value);
     ASSERT_TRUE(loop.Start());
     EXPECT_EQ(nullptr, Picture());
     EXPECT_EQ(nullptr, Dialog());

@@ -24,24 +24,20 @@ protected:
         ResetModuleFolder();
         ResetProductFolder();
     }
-    void LoadLibraryUnderTest() { ASSERT_TRUE(library.Load()); }
-    void Reload()
+    /* Loads the library afresh, as the next run of the dialer does. */
+    void Load()
     {
         library.Unload();
-        LoadLibraryUnderTest();
+        ASSERT_TRUE(library.Load());
     }
-    /* A settings file of the user's, written before the library loads. */
-    void PresetSetting(const char *section, const char *key, const char *value)
+    /* A setting of the user's, written before the library loads. */
+    void Preset(const char *section, const char *key, const char *value)
     {
         CreateProductFolder();
         IniWrite(SettingsFile(), section, key, value);
     }
-    std::string LoadedString(UINT id)
-    {
-        char text[256] = "";
-        LoadStringA(GetModuleHandleA("mohrc.dll"), id, text, sizeof text);
-        return text;
-    }
+    std::string Setting(const char *section, const char *key) { return IniRead(SettingsFile(), section, key); }
+    std::string Default(const char *section, const char *key) { return IniRead(ModulePath("pellora.ini"), section, key); }
 
     LibraryUnderTest library;
 };
@@ -50,166 +46,137 @@ TEST_F(Startup, FirstRunCopiesTheDefaultSettingsAndClearsTheReadOnlyMark)
 {
     std::string defaults = ModulePath("pellora.ini");
     SetFileAttributesA(defaults.c_str(), FILE_ATTRIBUTE_READONLY);
-    LoadLibraryUnderTest();
+    Load();
     SetFileAttributesA(defaults.c_str(), FILE_ATTRIBUTE_NORMAL);
-
     ASSERT_TRUE(FileExists(SettingsFile()));
     EXPECT_EQ(0u, GetFileAttributesA(SettingsFile().c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(IniRead(defaults, "MOH", "TitleTxt"), IniRead(SettingsFile(), "MOH", "TitleTxt"));
-    EXPECT_EQ(IniRead(defaults, "MOH", "Language"), IniRead(SettingsFile(), "MOH", "Language"));
+    EXPECT_EQ(Default("MOH", "TitleTxt"), Setting("MOH", "TitleTxt"));
+    EXPECT_EQ(Default("MOH", "Language"), Setting("MOH", "Language"));
     for (const char *key : kUpgradedKeys)
-        EXPECT_EQ(IniRead(defaults, "Reserved", key), IniRead(SettingsFile(), "Reserved", key)) << key;
+        EXPECT_EQ(Default("Reserved", key), Setting("Reserved", key)) << key;
 }
 
+/* A key missing from the default file becomes empty. */
 TEST_F(Startup, LaterRunsKeepTheUsersSettingsAndRefreshOnlyTheBrandingKeys)
 {
-    LoadLibraryUnderTest();
-    std::string settings = SettingsFile();
-    IniWrite(settings, "MOH", "AcceptAll", "1");
-    IniWrite(settings, "Sounds", "Ring", "C:\\ring.wav");
-    IniWrite(settings, "CallerId", "UsePhonebook", "0");
-    IniWrite(settings, "Reserved", "LogonDisplay", "0");
-    IniWrite(settings, "Reserved", "ShowButton", "0");
+    Load();
+    const char *const kept[][3] = {{"MOH", "AcceptAll", "1"}, {"Sounds", "Ring", "C:\\ring.wav"},
+                                   {"CallerId", "UsePhonebook", "0"}, {"Reserved", "LogonDisplay", "0"},
+                                   {"Reserved", "ShowButton", "0"}};
+    for (auto setting : kept)
+        IniWrite(SettingsFile(), setting[0], setting[1], setting[2]);
     for (const char *key : kUpgradedKeys)
-        IniWrite(settings, "Reserved", key, "changed by the user");
-    Reload();
-
-    EXPECT_EQ("1", IniRead(settings, "MOH", "AcceptAll"));
-    EXPECT_EQ("C:\\ring.wav", IniRead(settings, "Sounds", "Ring"));
-    EXPECT_EQ("0", IniRead(settings, "CallerId", "UsePhonebook"));
-    EXPECT_EQ("0", IniRead(settings, "Reserved", "LogonDisplay"));
-    EXPECT_EQ("0", IniRead(settings, "Reserved", "ShowButton"));
-    for (const char *key : kUpgradedKeys)
-        EXPECT_EQ(IniRead(ModulePath("pellora.ini"), "Reserved", key), IniRead(settings, "Reserved", key)) << key;
-}
-
-TEST_F(Startup, ABrandingKeyMissingFromTheDefaultFileBecomesEmpty)
-{
+        IniWrite(SettingsFile(), "Reserved", key, "changed by the user");
     IniWrite(ModulePath("pellora.ini"), "Reserved", "URLName", NULL);
-    PresetSetting("Reserved", "URLName", "kept?");
-    LoadLibraryUnderTest();
-    EXPECT_EQ("", IniRead(SettingsFile(), "Reserved", "URLName"));
+    Load();
+    for (auto setting : kept)
+        EXPECT_EQ(setting[2], Setting(setting[0], setting[1])) << setting[1];
+    for (const char *key : kUpgradedKeys)
+        EXPECT_EQ(Default("Reserved", key) == "<missing>" ? "" : Default("Reserved", key), Setting("Reserved", key)) << key;
 }
 
 TEST_F(Startup, LanguageIsSeededOnlyWhenMissingOrBlank)
 {
-    PresetSetting("MOH", "Language", "-1");
-    LoadLibraryUnderTest();
-    EXPECT_EQ("-1", IniRead(SettingsFile(), "MOH", "Language"));
-
+    Preset("MOH", "Language", "-1");
+    Load();
+    EXPECT_EQ("-1", Setting("MOH", "Language"));
     IniWrite(SettingsFile(), "MOH", "Language", "");
-    Reload();
-    EXPECT_EQ(IniRead(ModulePath("pellora.ini"), "MOH", "Language"), IniRead(SettingsFile(), "MOH", "Language"));
-
+    Load();
+    EXPECT_EQ(Default("MOH", "Language"), Setting("MOH", "Language"));
     IniWrite(SettingsFile(), "MOH", "Language", NULL);
     IniWrite(ModulePath("pellora.ini"), "MOH", "Language", "1033");
-    Reload();
-    EXPECT_EQ("1033", IniRead(SettingsFile(), "MOH", "Language"));
+    Load();
+    EXPECT_EQ("1033", Setting("MOH", "Language"));
 }
 
 TEST_F(Startup, WithoutADefaultFileOnlyTheBrandingKeysAndLanguageAreWritten)
 {
     RemoveFile(ModulePath("pellora.ini"));
-    LoadLibraryUnderTest();
-    std::string settings = SettingsFile();
-    ASSERT_TRUE(FileExists(settings));
-    EXPECT_EQ("-1", IniRead(settings, "MOH", "Language"));
-    for (const char *key : kUpgradedKeys)
-        EXPECT_EQ("", IniRead(settings, "Reserved", key)) << key;
-
-    char sections[256] = "";
-    DWORD length = GetPrivateProfileSectionNamesA(sections, sizeof sections, settings.c_str());
+    Load();
+    char sections[256] = "", keys[512] = "";
+    DWORD length = GetPrivateProfileSectionNamesA(sections, sizeof sections, SettingsFile().c_str());
     EXPECT_EQ(std::string("Reserved\0MOH\0", 13), std::string(sections, length));
-    char keys[512] = "";
-    GetPrivateProfileSectionA("MOH", keys, sizeof keys, settings.c_str());
+    GetPrivateProfileSectionA("MOH", keys, sizeof keys, SettingsFile().c_str());
     EXPECT_STREQ("Language=-1", keys);
+    for (const char *key : kUpgradedKeys)
+        EXPECT_EQ("", Setting("Reserved", key)) << key;
 }
 
-TEST_F(Startup, AChosenLanguageCopiesItsFilesAndLoadsItsResources)
+/* A chosen language's folder gives its files (a file it lacks keeps the module folder's copy) and
+   its resources; none chosen (-1), or one without a folder, copies nothing. */
+struct LanguageFiles {
+    const char *language;
+    bool lacksInfoText;
+    const char *idleText;
+};
+
+void PrintTo(const LanguageFiles &c, std::ostream *out) { *out << c.language << (c.lacksInfoText ? " lacking" : ""); }
+
+class ChosenLanguage : public Startup, public ::testing::WithParamInterface<LanguageFiles> {};
+
+TEST_P(ChosenLanguage, CopiesTheFilesItsFolderHasAndLoadsItsResources)
 {
+    const bool german = GetParam().language == std::string("1031");
+    std::string infoText = ModulePath("DEU\\infopane.ini");
     WriteFileBytes(ModulePath("infopane.dll"), "an older about library");
-    PresetSetting("MOH", "Language", "1031");
-    LoadLibraryUnderTest();
-
-    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\mohrc.dll")), ReadFileBytes(ModulePath("mohrc.dll")));
-    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\infopane.ini")), ReadFileBytes(ModulePath("infopane.ini")));
-    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\infopane.dll")), ReadFileBytes(ModulePath("infopane.dll")));
-    EXPECT_EQ("Nicht verbunden.", LoadedString(IDS_IDLE));
+    std::string before[] = {ReadFileBytes(ModulePath("mohrc.dll")), "an older about library",
+                            ReadFileBytes(ModulePath("infopane.ini"))};
+    if (GetParam().lacksInfoText)
+        MoveFileA(infoText.c_str(), (infoText + ".away").c_str());
+    Preset("MOH", "Language", GetParam().language);
+    Load();
+    if (GetParam().lacksInfoText)
+        MoveFileA((infoText + ".away").c_str(), infoText.c_str());
+    const char *const files[] = {"mohrc.dll", "infopane.dll", "infopane.ini"};
+    for (int i = 0; i < 3; ++i) {
+        bool copied = german && !(i == 2 && GetParam().lacksInfoText);
+        EXPECT_EQ(copied ? ReadFileBytes(ModulePath(std::string("DEU\\") + files[i])) : before[i],
+                  ReadFileBytes(ModulePath(files[i]))) << files[i];
+    }
+    char idle[256] = "";
+    LoadStringA(GetModuleHandleA("mohrc.dll"), IDS_IDLE, idle, sizeof idle);
+    EXPECT_STREQ(GetParam().idleText, idle);
 }
 
-TEST_F(Startup, AFileTheLanguageFolderLacksKeepsTheModuleFoldersCopy)
-{
-    std::string folderCopy = ModulePath("DEU\\infopane.ini");
-    MoveFileA(folderCopy.c_str(), (folderCopy + ".away").c_str());
-    std::string kept = ReadFileBytes(ModulePath("infopane.ini"));
-    PresetSetting("MOH", "Language", "1031");
-    LoadLibraryUnderTest();
-    MoveFileA((folderCopy + ".away").c_str(), folderCopy.c_str());
-
-    EXPECT_EQ(kept, ReadFileBytes(ModulePath("infopane.ini")));
-    EXPECT_EQ(ReadFileBytes(ModulePath("DEU\\mohrc.dll")), ReadFileBytes(ModulePath("mohrc.dll")));
-}
-
-TEST_F(Startup, LanguageMinusOneCopiesNothingAndLoadsTheWorkingCopy)
-{
-    PresetSetting("MOH", "Language", "-1");
-    std::string englishInfo = ReadFileBytes(ModulePath("infopane.ini"));
-    CopyFileOver(ModulePath("DEU\\infopane.ini"), ModulePath("ENU\\infopane.ini.tmp"));
-    LoadLibraryUnderTest();
-    EXPECT_EQ(englishInfo, ReadFileBytes(ModulePath("infopane.ini")));
-    EXPECT_EQ("Not connected.", LoadedString(IDS_IDLE));
-    RemoveFile(ModulePath("ENU\\infopane.ini.tmp"));
-}
+INSTANTIATE_TEST_SUITE_P(Languages, ChosenLanguage,
+                         ::testing::Values(LanguageFiles{"1031", false, "Nicht verbunden."},
+                                           LanguageFiles{"1031", true, "Nicht verbunden."},
+                                           LanguageFiles{"-1", false, "Not connected."},
+                                           LanguageFiles{"3076", false, "Not connected."}));  /* Chinese, Hong Kong */
 
 TEST_F(Startup, TheHelpFileIsNamedAfterTheTitleWhenHelpNameIsEmpty)
 {
     WriteFileBytes(ModulePath("DEU\\Modem.CHM"), "help in German");
-    PresetSetting("MOH", "Language", "1031");
-    PresetSetting("MOH", "HelpName", "");
-    PresetSetting("MOH", "TitleTxt", "Modem");
-    LoadLibraryUnderTest();
+    Preset("MOH", "Language", "1031");
+    Preset("MOH", "HelpName", "");
+    Preset("MOH", "TitleTxt", "Modem");
+    Load();
     EXPECT_EQ("help in German", ReadFileBytes(ModulePath("Modem.CHM")));
     RemoveFile(ModulePath("DEU\\Modem.CHM"));
     RemoveFile(ModulePath("Modem.CHM"));
 }
 
-TEST_F(Startup, AChineseVariantWithoutFolderCopiesNothing)
-{
-    PresetSetting("MOH", "Language", "3076");  /* Chinese, Hong Kong */
-    std::string before = ReadFileBytes(ModulePath("mohrc.dll"));
-    LoadLibraryUnderTest();
-    EXPECT_EQ(before, ReadFileBytes(ModulePath("mohrc.dll")));
-}
-
+/* Each line one time-stamped line; language 0 traces the user's and the system's languages. */
 TEST_F(Startup, LoadTimeTraceLinesCarryTheTimePrefix)
 {
-    TraceCapture trace;
-    PresetSetting("MOH", "Language", "1031");
-    LoadLibraryUnderTest();
-
-    std::string defaults = ModulePath("pellora.ini");
-    EXPECT_TRUE(trace.Has("copy " + defaults + " file in " + SettingsFile() + " file"));
-    EXPECT_TRUE(trace.Has("Update Reserved section"));
-    EXPECT_TRUE(trace.HasPrefix("Used Language "));
-    EXPECT_TRUE(trace.HasPrefix("Version "));
-    EXPECT_FALSE(trace.HasPrefix("User default language"));
-    for (const std::string &line : trace.Lines()) {
-        EXPECT_TRUE(HasTimePrefix(line)) << line;
-        EXPECT_EQ(std::string::npos, line.find_first_of("\r\n")) << line;
+    for (const char *language : {"1031", "0"}) {
+        TraceCapture trace;
+        ResetProductFolder();
+        Preset("MOH", "Language", language);
+        Load();
+        EXPECT_EQ(language[0] == '0', trace.HasPrefix("User default language ")) << language;
+        EXPECT_EQ(language[0] == '0', trace.HasPrefix("System default language ")) << language;
+        EXPECT_TRUE(trace.HasPrefix("Used Language ")) << language;
+        EXPECT_TRUE(trace.Has("copy " + ModulePath("pellora.ini") + " file in " + SettingsFile() + " file"));
+        EXPECT_TRUE(trace.Has("Update Reserved section"));
+        for (const std::string &line : trace.Lines()) {
+            EXPECT_TRUE(HasTimePrefix(line)) << line;
+            EXPECT_EQ(std::string::npos, line.find_first_of("\r\n")) << line;
+        }
+        std::string version = trace.Messages().back();
+        EXPECT_EQ(0u, version.find("Version ")) << version;
+        EXPECT_EQ(std::string("Version " __DATE__ " 00:00:00").size(), version.size()) << version;
     }
-    std::string version = trace.Messages().back();
-    EXPECT_EQ(0u, version.find("Version ")) << version;
-    EXPECT_EQ(std::string("Version " __DATE__ " 00:00:00").size(), version.size()) << version;
-}
-
-TEST_F(Startup, LanguageZeroTracesTheUserAndSystemLanguages)
-{
-    TraceCapture trace;
-    PresetSetting("MOH", "Language", "0");
-    LoadLibraryUnderTest();
-    EXPECT_TRUE(trace.HasPrefix("User default language "));
-    EXPECT_TRUE(trace.HasPrefix("System default language "));
-    EXPECT_TRUE(trace.HasPrefix("Used Language "));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "module_folder.h"
+#include "windows_seen.h"
 
 namespace {
 
@@ -40,11 +41,19 @@ protected:
     }
 };
 
-/* Each state's text at the poll; the two carrier states share one, string 10027 is not used. An
-   unknown state or a failed query changes nothing. */
-TEST_F(StatusDisplay, EachStateShowsItsTextAtThePoll)
+/* The poll asks the modem and is set again when done; each state's text shows at the poll (the
+   two carrier states share one, string 10027 is not used); an unknown state or a failed query
+   changes nothing. A reported state shows at once and a disconnect shows the idle text. */
+TEST_F(StatusDisplay, TheStatusLineShowsEachStateFromThePollOrAnEvent)
 {
     ASSERT_TRUE(Start());
+    ClearLog();
+    Tick(POLL_TIMER);
+    ASSERT_EQ(1u, modem.calls.size());
+    EXPECT_EQ("get 105", modem.Log()[0]);
+    EXPECT_EQ((DWORD)MOH_DATA_DWORD, modem.calls[0].dataKind);
+    EXPECT_EQ((DWORD)MOH_STATE_LAST, modem.calls[0].valueIn);  /* what the library reads when the host writes nothing */
+    EXPECT_TRUE(TimerWasRunning(POLL_TIMER));
     for (DWORD state = 0; state < MOH_STATE_LAST; ++state) {
         Poll(state);
         EXPECT_EQ(String(10020 + state - (state == 7)), Text(IDC_STATUS_LINE)) << state;
@@ -56,23 +65,7 @@ TEST_F(StatusDisplay, EachStateShowsItsTextAtThePoll)
     modem.results[MOH_ITEM_MOH_STATE] = 0;
     Poll(MOH_STATE_WAIT_FOR_REMOTE_RECONNECT);
     EXPECT_EQ(shown, Text(IDC_STATUS_LINE));
-}
 
-TEST_F(StatusDisplay, ThePollAsksTheModemAndIsSetAgainWhenDone)
-{
-    ASSERT_TRUE(Start());
-    ClearLog();
-    Tick(POLL_TIMER);
-    ASSERT_EQ(1u, modem.calls.size());
-    EXPECT_EQ("get 105", modem.Log()[0]);
-    EXPECT_EQ((DWORD)MOH_DATA_DWORD, modem.calls[0].dataKind);
-    EXPECT_EQ((DWORD)MOH_STATE_LAST, modem.calls[0].valueIn);  /* what the library reads when the host writes nothing */
-    EXPECT_TRUE(TimerWasRunning(POLL_TIMER));                   /* set again once the poll is done */
-}
-
-TEST_F(StatusDisplay, AReportedStateIsShownAtOnceAndADisconnectShowsTheIdleText)
-{
-    ASSERT_TRUE(Start());
     ConnectV92();
     Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_REMOTE_RECONNECT);
     EXPECT_EQ(String(IDS_STATE_REMOTE_RECONN), Text(IDC_STATUS_LINE));
@@ -80,9 +73,16 @@ TEST_F(StatusDisplay, AReportedStateIsShownAtOnceAndADisconnectShowsTheIdleText)
     EXPECT_EQ(String(IDS_IDLE), Text(IDC_STATUS_LINE));
 }
 
+/* A button's tooltip is its command's string. */
 TEST_F(StatusDisplay, TheHoveredButtonsHelpShowsInTheStatusBarUntilTheMouseLeaves)
 {
     ASSERT_TRUE(Start());
+    NMTTDISPINFOA info = {};
+    info.hdr.code = TTN_NEEDTEXTA;
+    info.hdr.idFrom = IDCMD_RECONNECT;
+    SendMessageA(window, WM_NOTIFY, 0, (LPARAM)&info);
+    EXPECT_EQ(GetModuleHandleA("mohrc.dll"), info.hinst);
+    EXPECT_EQ(MAKEINTRESOURCEA(IDCMD_RECONNECT), info.lpszText);
     EXPECT_EQ(String(IDS_READY), StatusBarText());
     HotItemChange(IDCMD_ACCEPT, HICF_MOUSE);
     EXPECT_EQ(String(IDCMD_ACCEPT), StatusBarText());
@@ -93,17 +93,6 @@ TEST_F(StatusDisplay, TheHoveredButtonsHelpShowsInTheStatusBarUntilTheMouseLeave
     HotItemChange(0, HICF_MOUSE | HICF_LEAVING);
     EXPECT_EQ(String(IDS_READY), StatusBarText());
     EXPECT_FALSE(KillTimer(window, STATUS_TEXT_TIMER));
-}
-
-TEST_F(StatusDisplay, AButtonsTooltipIsItsCommandsString)
-{
-    ASSERT_TRUE(Start());
-    NMTTDISPINFOA info = {};
-    info.hdr.code = TTN_NEEDTEXTA;
-    info.hdr.idFrom = IDCMD_RECONNECT;
-    SendMessageA(window, WM_NOTIFY, 0, (LPARAM)&info);
-    EXPECT_EQ(GetModuleHandleA("mohrc.dll"), info.hinst);
-    EXPECT_EQ(MAKEINTRESOURCEA(IDCMD_RECONNECT), info.lpszText);
 }
 
 /* Reads the tray menu from another thread while it is open, then closes it with the keyboard:
@@ -191,31 +180,25 @@ INSTANTIATE_TEST_SUITE_P(Items, TrayMenuChoice,
                                            TrayChoice{"0", 2, IDCMD_PHONEBOOK}, TrayChoice{"0", 3, IDCMD_ABOUT},
                                            TrayChoice{"0", 4, IDCMD_EXIT}, TrayChoice{"1", 3, IDCMD_CALL_LOG}));
 
+/* Open from the menu and a double click bring the hidden window back; other mouse messages do nothing. */
 TEST_F(TrayMenu, OpenAndDoubleClickBringTheHiddenWindowBack)
 {
     ASSERT_TRUE(Start());
-    ShowWindow(window, SW_MINIMIZE);
-    ASSERT_FALSE(IsWindowVisible(window));
-    {
-        TrayMenuReader reader(0);
-        RightClickTrayIcon();
+    for (UINT mouse : {(UINT)WM_RBUTTONDOWN, (UINT)WM_LBUTTONDBLCLK, (UINT)WM_LBUTTONDOWN, (UINT)WM_MOUSEMOVE}) {
+        if (IsWindowVisible(window))
+            ShowWindow(window, SW_MINIMIZE);
+        ASSERT_FALSE(IsWindowVisible(window));
+        if (mouse == WM_RBUTTONDOWN) {
+            TrayMenuReader reader(0);
+            RightClickTrayIcon();
+        } else {
+            SendMessageA(window, WM_USER + 500, 1, mouse);
+        }
+        bool back = mouse == WM_RBUTTONDOWN || mouse == WM_LBUTTONDBLCLK;
+        EXPECT_EQ(back, IsWindowVisible(window) && !IsIconic(window)) << mouse;
+        EXPECT_EQ(0, PostedCommand());
+        EXPECT_TRUE(mouse != WM_LBUTTONDBLCLK || GetForegroundWindow() == window);
     }
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_FALSE(IsIconic(window));
-    EXPECT_EQ(0, PostedCommand());
-
-    ShowWindow(window, SW_MINIMIZE);
-    ASSERT_FALSE(IsWindowVisible(window));
-    SendMessageA(window, WM_USER + 500, 1, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_FALSE(IsIconic(window));
-    EXPECT_EQ(window, GetForegroundWindow());
-
-    /* Other mouse messages do nothing. */
-    ShowWindow(window, SW_MINIMIZE);
-    SendMessageA(window, WM_USER + 500, 1, WM_LBUTTONDOWN);
-    SendMessageA(window, WM_USER + 500, 1, WM_MOUSEMOVE);
-    EXPECT_FALSE(IsWindowVisible(window));
 }
 
 /* Top-level windows of other programs, as the user has them open when a call comes. */
@@ -264,65 +247,43 @@ TEST_F(Foreground, ACallMinimisesTheOtherTitledWindowsAndTakesTheFront)
     SetForegroundWindow(editor);
     ASSERT_EQ(editor, GetForegroundWindow());
     CallComes();
-    EXPECT_TRUE(IsIconic(editor));
-    EXPECT_TRUE(IsIconic(viewer));
-    EXPECT_FALSE(IsIconic(shell));
-    EXPECT_FALSE(IsIconic(folder));
-    EXPECT_FALSE(IsIconic(untitled));
-    EXPECT_FALSE(IsIconic(hidden));
+    for (HWND other : {editor, viewer, shell, folder, untitled, hidden, window})
+        EXPECT_EQ(other == editor || other == viewer, IsIconic(other) != FALSE) << TextOf(other);
     EXPECT_FALSE(IsWindowVisible(hidden));
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_FALSE(IsIconic(window));
     EXPECT_EQ(window, GetForegroundWindow());
     EXPECT_TRUE(trace.Has("Minimize foreground window Editor"));
 }
 
-class GiveBack : public Foreground, public ::testing::WithParamInterface<bool> {};
+/* Who had the front when the call came; the disconnect gives it back to that window as it was,
+   and to no other: not when it was closed meanwhile, nor when the status window had it. */
+enum Front { EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW };
+
+class GiveBack : public Foreground, public ::testing::WithParamInterface<Front> {};
 
 TEST_P(GiveBack, TheFrontReturnsToTheWindowThatHadItAsItWas)
 {
-    bool maximised = GetParam();
+    const Front front = GetParam();
+    const bool minimised = front != STATUS_WINDOW;
     Set("MOH", "Minimize", "1");
     ASSERT_TRUE(Start());
-    ShowWindow(editor, maximised ? SW_MAXIMIZE : SW_SHOWNORMAL);
-    SetForegroundWindow(editor);
+    ShowWindow(editor, front == MAXIMISED_EDITOR ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    SetForegroundWindow(front == STATUS_WINDOW ? window : editor);
     CallComes();
-    ASSERT_TRUE(IsIconic(editor));
-    Click(IDCMD_DISCONNECT);
-    EXPECT_FALSE(IsIconic(editor));
-    EXPECT_EQ(maximised, IsZoomed(editor) != FALSE);
-    EXPECT_EQ(editor, GetForegroundWindow());
-    EXPECT_TRUE(IsIconic(viewer));  /* only the one that had the front comes back */
-    EXPECT_FALSE(IsWindowVisible(window));
-}
-
-INSTANTIATE_TEST_SUITE_P(Maximised, GiveBack, ::testing::Values(false, true));
-
-TEST_F(Foreground, AClosedWindowIsNotGivenTheFrontBack)
-{
-    Set("MOH", "Minimize", "1");
-    ASSERT_TRUE(Start());
-    SetForegroundWindow(editor);
-    CallComes();
-    DestroyWindow(editor);
+    EXPECT_EQ(minimised, IsIconic(editor) && IsIconic(viewer));
+    EXPECT_EQ(minimised, trace.HasPrefix("Minimize foreground window"));
+    if (front == CLOSED_EDITOR)
+        DestroyWindow(editor);
     Click(IDCMD_DISCONNECT);
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_TRUE(IsIconic(viewer));
+    EXPECT_EQ(minimised, IsIconic(viewer) != FALSE);  /* only the one that had the front comes back */
+    if (front != CLOSED_EDITOR) {
+        EXPECT_FALSE(IsIconic(editor));
+        EXPECT_EQ(front == MAXIMISED_EDITOR, IsZoomed(editor) != FALSE);
+    }
+    EXPECT_TRUE((front != EDITOR && front != MAXIMISED_EDITOR) || GetForegroundWindow() == editor);
 }
 
-TEST_F(Foreground, NothingIsMinimisedWhenTheStatusWindowAlreadyHasTheFront)
-{
-    Set("MOH", "Minimize", "1");
-    ASSERT_TRUE(Start());
-    SetForegroundWindow(window);
-    ASSERT_EQ(window, GetForegroundWindow());
-    CallComes();
-    EXPECT_FALSE(IsIconic(editor));
-    EXPECT_FALSE(IsIconic(viewer));
-    EXPECT_FALSE(trace.HasPrefix("Minimize foreground window"));
-    Click(IDCMD_DISCONNECT);
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_FALSE(IsIconic(editor));
-}
+INSTANTIATE_TEST_SUITE_P(Front, GiveBack, ::testing::Values(EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW));
 
 }  // namespace

@@ -1,23 +1,23 @@
-/* Every shipped language, chosen in the settings as the Language page stores it and loaded as a
-   dialer loads the library: the status window, each page of the configuration sheet and of the
-   keypad sheet its Sounds page opens, both list dialogs and the entry editor show no text wider
-   or taller than its control, measured with the control's own font. */
-#include "engine_fixture.h"
-
+/* Every shipped language, chosen in the settings as the Language page stores it, with the library
+   in its own loop: the status window, each page of the configuration sheet and of the keypad
+   sheet its Sounds page opens, both list dialogs and the entry editor show no text wider or
+   taller than its control, measured with the control's own font. */
+#include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <deque>
-#include <functional>
+#include <string>
 
+#include "library_test.h"
 #include "module_folder.h"
-#include "windows_seen.h"
+#include "moh.h"
+#include "mohres.h"
 
 namespace {
 
 /* The tab control of a property sheet, and the configuration page that opens the keypad sheet. */
 enum { SHEET_TABS = 0x3020, SOUNDS_PAGE = 1 };
-enum { GIVE_UP_TICKS = 1000, HEADER_MARGIN = 12, GROUP_MARGIN = 16, BUTTON_MARGIN = 8, CHECK_GAP = 4 };
+enum { HEADER_MARGIN = 12, GROUP_MARGIN = 16, BUTTON_MARGIN = 8, CHECK_GAP = 4 };
 
 struct Language {
     const char *id;
@@ -89,73 +89,47 @@ std::string Overflow(HWND control, const std::string &text, TextBox box)
            "x" + std::to_string(box.height) + "\n";
 }
 
-std::string HeaderOverflow(HWND header)
-{
-    std::string cut;
-    int count = (int)SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        char text[128] = "";
-        HDITEMA item = {};
-        item.mask = HDI_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        RECT rect;
-        SendMessageA(header, HDM_GETITEMA, i, (LPARAM)&item);
-        SendMessageA(header, HDM_GETITEMRECT, i, (LPARAM)&rect);
-        cut += Overflow(header, text, {rect.right - rect.left - HEADER_MARGIN, rect.bottom - rect.top, DT_SINGLELINE});
-    }
-    return cut;
-}
-
 /* Every cut text among the window's children, shown or hidden, and in list headers. */
 std::string CutTexts(HWND window)
 {
     std::string cut;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (lstrcmpiA(ClassOf(child).c_str(), WC_LISTVIEWA) == 0)
-            cut += HeaderOverflow(ListView_GetHeader(child));
+        HWND header = lstrcmpiA(ClassOf(child).c_str(), WC_LISTVIEWA) == 0 ? ListView_GetHeader(child) : NULL;
+        for (int i = 0; i < Header_GetItemCount(header); ++i) {
+            char text[128] = "";
+            HDITEMA item = {};
+            item.mask = HDI_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            RECT rect;
+            SendMessageA(header, HDM_GETITEMA, i, (LPARAM)&item);
+            Header_GetItemRect(header, i, &rect);
+            cut += Overflow(header, text, {rect.right - rect.left - HEADER_MARGIN, rect.bottom - rect.top, DT_SINGLELINE});
+        }
         TextBox box = BoxOf(child);
-        std::string text = TextOf(child);
-        if (box.width && !text.empty())
-            cut += Overflow(child, text, box);
+        if (box.width && !TextOf(child).empty())
+            cut += Overflow(child, TextOf(child), box);
     }
     return cut;
 }
 
-/* Steps tried in turn on a thread timer while the test thread sits in a modal dialog's loop; a
-   step returns false while its window is not there yet. */
-std::deque<std::function<bool()>> steps;
-int ticks;
-
-BOOL CALLBACK CloseDialog(HWND window, LPARAM)
-{
-    if (ClassOf(window) == "#32770" && IsWindowVisible(window))
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
-}
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (steps.empty())
-        return;
-    if (++ticks > GIVE_UP_TICKS) {
-        ADD_FAILURE() << "a dialog never showed";
-        steps.clear();
-        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
-    } else if (steps.front()()) {
-        steps.pop_front();
-    }
-}
-
-class TextFit : public EngineTest, public ::testing::WithParamInterface<Language> {
+class TextFit : public LibraryTest, public ::testing::WithParamInterface<Language> {
 protected:
-    /* A shown dialog, other than the status window and other, holding that control. */
-    HWND Dialog(int control, const char *controlClass, HWND other = NULL)
+    /* A shown dialog of the library's, other than the status window and other, holding that
+       control, waited for; checked for cut texts on the way. */
+    HWND Dialog(int control, const char *controlClass, const char *what, HWND other = NULL)
     {
-        return FindShown([=](HWND w) {
-            return w != other && ClassOf(w) == "#32770" &&
-                   lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
-        }, window);
+        HWND found = NULL;
+        WaitFor([&] {
+            found = FindShown([&](HWND w) {
+                return w != other && w != window && ClassOf(w) == "#32770" &&
+                       lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
+            });
+            return found != NULL;
+        });
+        EXPECT_TRUE(found) << what;
+        EXPECT_EQ("", found ? CutTexts(found) : "") << what;
+        return found;
     }
     /* Every page of a property sheet, each shown in turn, as the sheet lays it out. */
     static void CheckPages(HWND sheet, const char *what)
@@ -163,43 +137,29 @@ protected:
         int pages = TabCtrl_GetItemCount(GetDlgItem(sheet, SHEET_TABS));
         EXPECT_LE(3, pages) << what;
         for (int i = 0; i < pages; ++i) {
-            PropSheet_SetCurSel(sheet, NULL, i);
+            SendMessageA(sheet, PSM_SETCURSEL, i, 0);
             EXPECT_EQ("", CutTexts(PropSheet_GetCurrentPageHwnd(sheet))) << what << " page " << i;
         }
     }
-    /* Clicks command in the status window and runs the steps inside the dialog it opens. */
-    void RunModal(int command, std::deque<std::function<bool()>> script)
+    /* Asks the window (or dialog) to close and waits until it has. */
+    static void Close(HWND window, UINT message = WM_CLOSE, WPARAM wParam = 0)
     {
-        steps = script;
-        ticks = 0;
-        UINT_PTR timer = SetTimer(NULL, 0, 10, RunStep);
-        Click(command);
-        KillTimer(NULL, timer);
-        EXPECT_TRUE(steps.empty());
+        PostMessageA(window, message, wParam, 0);
+        EXPECT_TRUE(WaitUntilGone(window));
     }
-    /* A step that checks the dialog holding control, then does next to it. */
-    std::function<bool()> Check(int control, const char *controlClass, const char *what,
-                                std::function<void(HWND)> next)
-    {
-        return [=] {
-            HWND dialog = Dialog(control, controlClass);
-            if (!dialog)
-                return false;
-            EXPECT_EQ("", CutTexts(dialog)) << what;
-            next(dialog);
-            return true;
-        };
-    }
+
+    HWND window = NULL;
 };
 
 TEST_P(TextFit, NoTextIsCut)
 {
     Set("MOH", "Language", GetParam().id);
     Set("MOH", "IncomingCallLog", "1");
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(loop.Start());
+    window = loop.window();
     EXPECT_EQ(ReadFileBytes(ModulePath(std::string(GetParam().folder) + "\\mohrc.dll")),
               ReadFileBytes(ModulePath("mohrc.dll")));
-    EXPECT_EQ(GetParam().callerLabel, Text(IDC_CALLER_LABEL));
+    EXPECT_EQ(GetParam().callerLabel, TextOf(GetDlgItem(window, IDC_CALLER_LABEL)));
 
     EXPECT_EQ("", CutTexts(window)) << "status window";
     HWND statusLine = GetDlgItem(window, IDC_STATUS_LINE);
@@ -207,46 +167,30 @@ TEST_P(TextFit, NoTextIsCut)
         EXPECT_EQ("", Overflow(statusLine, String(id), BoxOf(statusLine))) << "status line";
 
     /* The configuration sheet, then the keypad sheet its Sounds page opens. */
-    HWND sheet = NULL;
-    RunModal(IDCMD_CONFIG, {
-        [&] {
-            if (!(sheet = Dialog(SHEET_TABS, WC_TABCONTROLA)))
-                return false;
-            CheckPages(sheet, "configuration");
-            PropSheet_SetCurSel(sheet, NULL, SOUNDS_PAGE);
-            HWND advanced = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED);
-            PostMessageA(GetParent(advanced), WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)advanced);
-            return true;
-        },
-        [&] {
-            HWND keypad = Dialog(SHEET_TABS, WC_TABCONTROLA, sheet);
-            if (keypad) {
-                CheckPages(keypad, "keypad");
-                PostMessageA(keypad, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-            }
-            return keypad != NULL;
-        },
-        [&] {
-            if (Dialog(SHEET_TABS, WC_TABCONTROLA, sheet))
-                return false;
-            PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-            return true;
-        },
-    });
+    PostMessageA(window, WM_COMMAND, IDCMD_CONFIG, 0);
+    HWND sheet = Dialog(SHEET_TABS, WC_TABCONTROLA, "configuration");
+    ASSERT_TRUE(sheet);
+    CheckPages(sheet, "configuration");
+    SendMessageA(sheet, PSM_SETCURSEL, SOUNDS_PAGE, 0);
+    HWND advanced = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED);
+    PostMessageA(GetParent(advanced), WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)advanced);
+    if (HWND keypad = Dialog(SHEET_TABS, WC_TABCONTROLA, "keypad", sheet)) {
+        CheckPages(keypad, "keypad");
+        Close(keypad, PSM_PRESSBUTTON, PSBTN_CANCEL);
+    }
+    Close(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL);
 
-    RunModal(IDCMD_PHONEBOOK, {
-        Check(IDC_CALL_LIST, WC_LISTVIEWA, "phone book", [](HWND list) { PostMessageA(list, WM_COMMAND, IDCMD_LIST_NEW, 0); }),
-        Check(IDC_ENTRY_NAME, "Edit", "entry editor", [](HWND editor) { PostMessageA(editor, WM_COMMAND, IDCANCEL, 0); }),
-        [this] {
-            HWND list = Dialog(IDC_CALL_LIST, WC_LISTVIEWA);
-            if (!list || Dialog(IDC_ENTRY_NAME, "Edit"))
-                return false;
-            PostMessageA(list, WM_CLOSE, 0, 0);
-            return true;
-        },
-    });
-    RunModal(IDCMD_CALL_LOG, {Check(IDC_CALL_LIST, WC_LISTVIEWA, "incoming-call log",
-                                    [](HWND list) { PostMessageA(list, WM_CLOSE, 0, 0); })});
+    /* The phone book and its entry editor, then the incoming-call log. */
+    PostMessageA(window, WM_COMMAND, IDCMD_PHONEBOOK, 0);
+    HWND list = Dialog(IDC_CALL_LIST, WC_LISTVIEWA, "phone book");
+    ASSERT_TRUE(list);
+    PostMessageA(list, WM_COMMAND, IDCMD_LIST_NEW, 0);
+    if (HWND editor = Dialog(IDC_ENTRY_NAME, "Edit", "entry editor"))
+        Close(editor, WM_COMMAND, IDCANCEL);
+    Close(list);
+    PostMessageA(window, WM_COMMAND, IDCMD_CALL_LOG, 0);
+    if ((list = Dialog(IDC_CALL_LIST, WC_LISTVIEWA, "incoming-call log")) != NULL)
+        Close(list);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TextFit, ::testing::ValuesIn(kLanguages));

@@ -1,16 +1,13 @@
-/* The notification-area icon, whose picture no window shows: which icon the call phase, an
-   outgoing call, the blink and the ring animation choose, when it appears and when it goes. The
-   library's objects are linked in, so the test reads the icon's resource number. */
-#include <gtest/gtest.h>
-
+/* The notification-area icon, whose picture no window shows: which icon the ring animation and
+   the blink on hold choose, when it appears and when it goes. The library's objects are linked
+   in, so the test reads the icon's resource number. */
 #include <windows.h>
 #include <shellapi.h>
 
 #include "host_link.h"
-#include "fake_modem.h"
+#include "library_test.h"
 #include "main_window.h"
 #include "module_folder.h"
-#include "module_state.h"
 #include "moh.h"
 #include "mohres.h"
 #include "startup.h"
@@ -20,13 +17,11 @@ namespace {
 
 enum { POLL_TIMER = 1, RING_TIMER = 2 };
 
-class TrayIcon : public ::testing::Test {
+class TrayIcon : public LibraryTest {
 protected:
     void SetUp() override
     {
-        ResetModuleFolder();
-        StartFromDefaultSettings();
-        modem.values[MOH_ITEM_DIAG_STATE] = DIAG_IDLE;
+        LibraryTest::SetUp();
         modem.values[MOH_ITEM_FAMILY] = FAMILY_TYPE_HSF;
         modem.values[MOH_ITEM_MODULATION] = MOH_MODULATION_V92;
         modem.values[MOH_ITEM_DECISION_TIME] = 30;
@@ -38,13 +33,8 @@ protected:
     {
         if (IsWindow(window))
             DestroyWindow(window);
-        if (resourceModule)
-            FreeLibrary(resourceModule);
-        resourceModule = NULL;
-        ResetModuleFolder();
-        ResetProductFolder();
+        LibraryTest::TearDown();
     }
-    void Set(const char *key, const char *value) { IniWrite(SettingsFile(), "MOH", key, value); }
     /* The start-up of a freshly loaded library, then the status window in the host's loop. */
     void Start()
     {
@@ -91,32 +81,8 @@ protected:
         return (HANDLE)SendDlgItemMessageA(window, IDC_STATE_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0);
     }
 
-    FakeModem modem;
     HWND window = NULL;
 };
-
-struct IconCase {
-    int phase;
-    int outgoing;
-    int frame;
-    int flag;
-    int icon;
-};
-
-class IconChoice : public TrayIcon, public ::testing::WithParamInterface<IconCase> {};
-
-TEST_P(IconChoice, FollowsThePhaseTheCallDirectionTheBlinkAndTheFrame)
-{
-    const IconCase &c = GetParam();
-    EXPECT_EQ(c.icon, TrayIconFor(c.phase, c.outgoing, c.frame, c.flag));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, IconChoice,
-    ::testing::Values(IconCase{0, 0, 0, 0, 1}, IconCase{0, 1, 2, 1, 1}, IconCase{1, 0, 0, 0, 141},
-                      IconCase{1, 0, 1, 1, 142}, IconCase{1, 0, 2, 0, 143}, IconCase{1, 1, 1, 0, 139},
-                      IconCase{1, 1, 1, 1, 1}, IconCase{2, 0, 1, 0, 139}, IconCase{2, 1, 0, 0, 139},
-                      IconCase{2, 0, 2, 1, 1}));
 
 TEST_F(TrayIcon, AppearsWithTheFirstKnownStateAndGoesWithTheWindow)
 {
@@ -183,30 +149,23 @@ TEST_F(TrayIcon, OnHoldEachPollBlinksAndBackToPhaseZeroTheNextPollEndsTheBlink)
     EXPECT_EQ(IDI_MOH_ALERT, TrayIconResource());
 }
 
-TEST_F(TrayIcon, IdleWithoutShowOnSystrayRemovesTheIconAndHidesTheWindow)
+/* Idle, the icon stays (or is added for a modem that knows no state yet) only with ShowOnSystray;
+   without it the window hides too. */
+TEST_F(TrayIcon, IdleKeepsTheIconOnlyWithShowOnSystray)
 {
-    Set("ShowOnSystray", "0");
-    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
-    Start();
-    ASSERT_EQ(IDI_MOH_NORMAL, TrayIconResource());
-    ASSERT_TRUE(IsWindowVisible(window));
-    RunPostedMessages();
-    ASSERT_TRUE(ShellHoldsIcon());
-    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
-    EXPECT_EQ(0, TrayIconResource());
-    EXPECT_FALSE(ShellHoldsIcon());
-    EXPECT_FALSE(IsWindowVisible(window));
-}
-
-TEST_F(TrayIcon, IdleWithShowOnSystrayKeepsOrAddsTheIcon)
-{
-    Set("ShowOnSystray", "1");
-    Start();
-    /* The modem knows no state at start: idle, and the icon is added for it. */
-    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
-    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
-    EXPECT_EQ(IDI_MOH_NORMAL, TrayIconResource());
-    EXPECT_TRUE(IsWindowVisible(window));
+    for (const char *show : {"1", "0"}) {
+        Set("MOH", "ShowOnSystray", show);
+        modem.values[MOH_ITEM_MOH_STATE] = show[0] == '1' ? MOH_STATE_LAST : MOH_STATE_NONE;
+        Start();
+        ASSERT_EQ(IDI_MOH_NORMAL, TrayIconResource());
+        RunPostedMessages();
+        ASSERT_TRUE(ShellHoldsIcon());
+        Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
+        EXPECT_EQ(show[0] == '1' ? IDI_MOH_NORMAL : 0, TrayIconResource()) << show;
+        EXPECT_EQ(show[0] == '1', ShellHoldsIcon()) << show;
+        EXPECT_EQ(show[0] == '1', IsWindowVisible(window) != FALSE) << show;
+        DestroyWindow(window);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <fstream>
+#include <iterator>
+
 std::string ModuleFolder()
 {
     char path[MAX_PATH] = "";
@@ -35,20 +38,18 @@ std::string SettingsFile()
 
 void ResetProductFolder()
 {
-    std::string folder = ProductFolder();
+    /* Files, and the empty folders a test may have put in place of one. */
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string path = folder + "\\" + found.cFileName;
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                RemoveFile(path);
-            else if (found.cFileName[0] != '.')
-                RemoveDirectoryA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+    HANDLE search = FindFirstFileA(ProductPath("*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        if (found.cFileName[0] == '.')
+            continue;
+        RemoveFile(ProductPath(found.cFileName));
+        RemoveDirectoryA(ProductPath(found.cFileName).c_str());
     }
-    RemoveDirectoryA(folder.c_str());
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    RemoveDirectoryA(ProductFolder().c_str());
 }
 
 void CreateProductFolder()
@@ -78,28 +79,14 @@ bool FileExists(const std::string &path)
 
 std::string ReadFileBytes(const std::string &path)
 {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
-                              OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, NULL) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 void WriteFileBytes(const std::string &path, const std::string &bytes)
 {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
-    CloseHandle(file);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void RemoveFile(const std::string &path)
