@@ -224,12 +224,14 @@ TEST_F(ConfigSheet, GeneralPageKeepsOneCallRuleAndWritesEveryBox)
 }
 
 /* Cancel writes nothing. Disabling clears and locks the call rules; switching it back on frees
-   the boxes as they are. The Hide keys hide their boxes. */
+   the boxes as they are. The Hide and ShowAdvanced keys hide their boxes. */
 TEST_F(ConfigSheet, DisablingModemOnHoldClearsAndLocksTheCallRules)
 {
+    Set("MOH", "ShowAdvanced", "0");
     ASSERT_TRUE(Open());
     Click(Page(0), IDC_DISABLE_MOH);
     Click(Page(1), IDC_SOUNDS_ENABLE);
+    EXPECT_FALSE(Visible(Page(1), IDC_ADVANCED));
     ASSERT_TRUE(Press(PSBTN_CANCEL));
     EXPECT_EQ(0, result);
     EXPECT_EQ("0", Saved("DisableMOH"));
@@ -276,16 +278,15 @@ TEST_F(ConfigSheet, QuickConnectSendsTheInverseAndStoresTheBox)
     }
 }
 
-/* Sounds off lock the file controls; the path is written as it stands, even with sounds off. */
+/* Sounds off lock the file controls; the path is written as it stands, even with sounds off. The
+   keypad pages of the Advanced sheet take four characters. */
 TEST_F(ConfigSheet, SoundsPageWritesThePathAndBothSwitches)
 {
     std::string path = "C:\\" + std::string(252, 'r') + ".wav";
     Set("Sounds", "Ring", path.c_str());
     Set("Sounds", "Enable", "0");
-    Set("MOH", "ShowAdvanced", "0");
     OpenActOk(1, [&](HWND page) {
         EXPECT_EQ(path, Text(page, IDC_RING_FILE));
-        EXPECT_FALSE(Visible(page, IDC_ADVANCED));
         for (int control : {(int)IDCMD_PHONEBOOK, IDC_SOUNDS_SPARE_TEXT, IDC_SOUNDS_SPARE_BUTTON})
             EXPECT_FALSE(Visible(page, control)) << control;
         for (bool on : {false, true, false}) {
@@ -297,15 +298,6 @@ TEST_F(ConfigSheet, SoundsPageWritesThePathAndBothSwitches)
         for (int button : {IDC_BROWSE_SOUND, IDC_PLAY_SOUND})  /* fitted to their pictures */
             EXPECT_TRUE(SizeOf(GetDlgItem(page, button)).cx == 27 && SizeOf(GetDlgItem(page, button)).cy == 25) << button;
         Click(page, IDC_LOGON_DISPLAY);
-    });
-    EXPECT_EQ(path, Saved("Ring", "Sounds"));
-    EXPECT_EQ("1", Saved("Enable", "Sounds"));
-    EXPECT_EQ("1", Saved("LogonDisplay", "Reserved"));
-}
-
-TEST_F(ConfigSheet, KeypadPagesTakeFourCharacters)
-{
-    OpenActOk(1, [&](HWND page) {
         /* The Advanced sheet is modal: its button is pressed without waiting for it. */
         PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)GetDlgItem(page, IDC_ADVANCED));
         HWND advanced = WaitForDialog(String(IDS_CONFIG_CAPTION), sheet);
@@ -326,6 +318,9 @@ TEST_F(ConfigSheet, KeypadPagesTakeFourCharacters)
         EXPECT_TRUE(WaitUntilGone(advanced));
         EXPECT_TRUE(IsWindowVisible(sheet));
     });
+    EXPECT_EQ(path, Saved("Ring", "Sounds"));
+    EXPECT_EQ("1", Saved("Enable", "Sounds"));
+    EXPECT_EQ("1", Saved("LogonDisplay", "Reserved"));
 }
 
 /* Every candidate whose locale is installed here, by name, after the default entry. */

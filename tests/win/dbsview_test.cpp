@@ -18,7 +18,6 @@ TEST(Viewer, CollectsLinesFollowsTheNewestAndClears)
     PROCESS_INFORMATION process = {};
     std::string command = "\"" + ModulePath("dbsview.exe") + "\"";
     ASSERT_TRUE(CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process));
-    WaitForInputIdle(process.hProcess, 10000);
     HWND viewer = NULL;
     for (int i = 0; i < 500 && !viewer; ++i, Sleep(10))
         viewer = FindWindowA("Dbs", NULL);

@@ -197,7 +197,7 @@ TEST_F(TrayMenu, OpenAndDoubleClickBringTheHiddenWindowBack)
         bool back = mouse == WM_RBUTTONDOWN || mouse == WM_LBUTTONDBLCLK;
         EXPECT_EQ(back, IsWindowVisible(window) && !IsIconic(window)) << mouse;
         EXPECT_EQ(0, PostedCommand());
-        EXPECT_TRUE(mouse != WM_LBUTTONDBLCLK || GetForegroundWindow() == window);
+        EXPECT_TRUE(mouse != WM_LBUTTONDBLCLK || WaitFor([&] { return GetForegroundWindow() == window; }));
     }
 }
 
@@ -212,24 +212,16 @@ protected:
         windowClass.hInstance = GetModuleHandleA(NULL);
         windowClass.lpszClassName = "OtherProgram";
         RegisterClassA(&windowClass);
-        editor = Open("Editor", true);
-        viewer = Open("Viewer", true);
-        shell = Open("Program Manager", true);
-        folder = Open("program files", true);
-        untitled = Open("", true);
-        hidden = Open("Hidden", false);
+        const char *const titles[] = {"Editor", "Viewer", "Program Manager", "program files", "", "Hidden"};
+        for (int i = 0; i < 6; ++i)
+            others[i] = CreateWindowA("OtherProgram", titles[i], WS_OVERLAPPEDWINDOW | (i < 5 ? WS_VISIBLE : 0), 40, 40,
+                                      300, 200, NULL, NULL, windowClass.hInstance, NULL);
     }
     void TearDown() override
     {
-        for (HWND other : {editor, viewer, shell, folder, untitled, hidden})
-            if (IsWindow(other))
-                DestroyWindow(other);
+        for (HWND other : others)
+            DestroyWindow(other);
         StatusDisplay::TearDown();
-    }
-    HWND Open(const char *title, bool visible)
-    {
-        return CreateWindowA("OtherProgram", title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 40, 40, 300,
-                             200, NULL, NULL, GetModuleHandleA(NULL), NULL);
     }
     /* A waiting call the user is to decide on: the window comes to the front. */
     void CallComes()
@@ -238,7 +230,8 @@ protected:
         CallWaits();
     }
 
-    HWND editor = NULL, viewer = NULL, shell = NULL, folder = NULL, untitled = NULL, hidden = NULL;
+    HWND others[6] = {};
+    HWND &editor = others[0], &viewer = others[1], &hidden = others[5];
 };
 
 TEST_F(Foreground, ACallMinimisesTheOtherTitledWindowsAndTakesTheFront)
@@ -247,8 +240,9 @@ TEST_F(Foreground, ACallMinimisesTheOtherTitledWindowsAndTakesTheFront)
     SetForegroundWindow(editor);
     ASSERT_EQ(editor, GetForegroundWindow());
     CallComes();
-    for (HWND other : {editor, viewer, shell, folder, untitled, hidden, window})
+    for (HWND other : others)
         EXPECT_EQ(other == editor || other == viewer, IsIconic(other) != FALSE) << TextOf(other);
+    EXPECT_FALSE(IsIconic(window));
     EXPECT_FALSE(IsWindowVisible(hidden));
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(window, GetForegroundWindow());

@@ -7,24 +7,6 @@
 
 namespace {
 
-struct Search {
-    const std::function<bool(HWND)> *match;
-    HWND skip;
-    HWND found;
-};
-
-BOOL CALLBACK MatchShown(HWND window, LPARAM param)
-{
-    Search *search = (Search *)param;
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || window == search->skip || !IsWindowVisible(window) ||
-        !(*search->match)(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 BOOL CALLBACK Collect(HWND window, LPARAM param)
 {
     ((std::vector<HWND> *)param)->push_back(window);
@@ -43,9 +25,15 @@ bool WaitFor(const std::function<bool()> &done)
 
 HWND FindShown(const std::function<bool(HWND)> &match, HWND skip)
 {
-    Search search = {&match, skip, NULL};
-    EnumWindows(MatchShown, (LPARAM)&search);
-    return search.found;
+    std::vector<HWND> windows;
+    EnumWindows(Collect, (LPARAM)&windows);
+    for (HWND window : windows) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && window != skip && IsWindowVisible(window) && match(window))
+            return window;
+    }
+    return NULL;
 }
 
 HWND WaitForDialog(const std::string &caption, HWND skip)
