@@ -155,6 +155,7 @@ TEST_P(TextFit, NoTextIsCut)
 {
     Set("MOH", "Language", GetParam().id);
     Set("MOH", "IncomingCallLog", "1");
+    Set("MOH", "ShowMenu", "1");
     ASSERT_TRUE(loop.Start());
     window = loop.window();
     EXPECT_EQ(ReadFileBytes(ModulePath(std::string(GetParam().folder) + "\\mohrc.dll")),
