@@ -18,7 +18,6 @@ public:
     bool Has(const std::string &message) const;
     bool HasPrefix(const std::string &start) const;
     void Clear();
-    HWND viewer() const { return viewer_; }
 
 private:
     HWND viewer_;
