@@ -8,7 +8,8 @@
    - idle CPU over a stretch of time with the host's loop and with the library's own loop, against
      the trivial dialog in a host's loop.
    Usage: window_bench [idle seconds (20)] [start-ups (15)] [calls (400)]. Not a test: it fails
-   only when a window cannot be created. */
+   only when a window cannot be created. It starts from a fresh product folder with the default
+   settings. */
 #include <windows.h>
 
 #include <stdio.h>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "moh.h"
+#include "module_folder.h"
 
 namespace {
 
@@ -324,6 +326,9 @@ int main(int argc, char **argv)
         return 2;
     }
     setvbuf(stdout, NULL, _IONBF, 0);
+    /* The shipped defaults and English, whatever the tests run before left in the prefix. */
+    ResetModuleFolder();
+    StartFromDefaultSettings();
     if (!BenchStartup(startups))
         return 1;
     double anchor = 0, host = 0, own = 0;
