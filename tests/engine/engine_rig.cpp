@@ -146,13 +146,17 @@ bool EngineRig::Deliver(int limit)
         if (!posted.empty()) {
             int command = posted.front();
             posted.pop_front();
-            engine->OnCommand(command);
+            Command(command);
         } else if (!modem.reports.empty()) {
             ModemEvent event = modem.reports.front();
             modem.reports.pop_front();
+            if (watch)
+                watch->BeforeStep();
             /* The library's event entry drops every event while modem-on-hold is off. */
             if (!live.disableMoh)
                 engine->OnHostEvent(event.kind, event.value);
+            if (watch)
+                watch->AfterStep(0, &event);
         } else {
             return true;
         }
@@ -173,7 +177,11 @@ void EngineRig::Advance(int64_t milliseconds)
             break;
         now = timers[next].due;
         timers[next].due += timers[next].period;
+        if (watch)
+            watch->BeforeStep();
         engine->OnTimer(next);
+        if (watch)
+            watch->AfterStep(0, nullptr);
         Deliver();
     }
     now = until;
@@ -189,9 +197,18 @@ bool EngineRig::Click(int command)
 {
     if (!CommandEnabled(command))
         return false;
-    engine->OnCommand(command);
+    Command(command);
     Deliver();
     return true;
+}
+
+void EngineRig::Command(int command)
+{
+    if (watch)
+        watch->BeforeStep();
+    engine->OnCommand(command);
+    if (watch)
+        watch->AfterStep(command, nullptr);
 }
 
 std::string EngineRig::CommandStates() const

@@ -22,6 +22,16 @@ struct RigRequest {
     uint32_t value;
 };
 
+/* Told around each step the rig gives the engine (a command, a host event or a timer tick),
+   for checks after every step. */
+class StepWatch {
+public:
+    virtual ~StepWatch() = default;
+    virtual void BeforeStep() = 0;
+    /* command is 0 and event null for a timer tick. */
+    virtual void AfterStep(int command, const ModemEvent *event) = 0;
+};
+
 class EngineRig : public ModemPort, public WindowPort, public TimerPort, public SettingsPort,
                   public ClockPort, public CallListsPort, public TracePort {
 public:
@@ -51,6 +61,7 @@ public:
     std::deque<int> posted;
     std::vector<std::string> windowTrace;
     bool keepTrace = true;   /* off where nobody reads the trace: the lines are still composed */
+    StepWatch *watch = nullptr;
     std::vector<std::string> phoneBook;   /* "name TAB number" */
     std::vector<std::string> callLog;     /* whole lines */
     LiveSettings live = {};
@@ -91,6 +102,7 @@ public:
     void FileLine(const char *) override {}
 
 private:
+    void Command(int command);
     struct Timer {
         bool running;
         unsigned period;

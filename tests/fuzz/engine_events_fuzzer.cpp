@@ -40,7 +40,7 @@ const std::string kNumbers[] = {"5550", "5551", "5552", "5553", "5554", "5555", 
 const std::string kPrivate = "P";
 const std::string kNames[] = {"Caller 0", "Caller 1", "Caller 2"};
 
-class Run {
+class Run : public StepWatch {
 public:
     explicit Run(Input &input) : in(input) {}
 
@@ -51,9 +51,10 @@ public:
         rig.Load();
         held = rig.modem.diag == DIAG_MOH;
         CheckAfterStep();
+        rig.watch = this;
         for (int steps = 0; in.More() && steps < 64; ++steps) {
             Step();
-            DeliverOneByOne();
+            rig.Deliver();
         }
     }
 
@@ -90,64 +91,31 @@ private:
         case 4: ModemRemoteResponse(&rig.modem, 500 + value % 7); break;
         case 5: ModemReportState(&rig.modem, value % 14); break;
         case 6: ModemReportDiag(&rig.modem, value % 26); break;
-        case 7: Click(kCommands[value % 5]); break;
-        default: Advance(value); break;
+        case 7: rig.Click(kCommands[value % 5]); break;
+        default: rig.Advance(250 * (value % 16 + 1)); break;
         }
     }
 
-    void Advance(uint8_t value)
+    void BeforeStep() override
     {
-        /* Time passes in small steps, so that invariants are checked between ticks too. */
-        for (int i = 0; i < value % 16 + 1; ++i) {
-            rig.Advance(250);
-            DeliverOneByOne();
-        }
+        pendingBefore = rig.engine->PendingCallRecord();
+        logBefore = rig.callLog.size();
+        phaseBefore = rig.engine->Phase();
     }
 
-    void Click(int command)
+    void AfterStep(int command, const ModemEvent *event) override
     {
-        if (!rig.CommandEnabled(command))
-            return;
-        Command(command);
-    }
-
-    void Command(int command)
-    {
-        Before();
-        rig.engine->OnCommand(command);
-        if (command == IDCMD_DISCONNECT || command == IDCMD_IGNORE)
+        if (command == IDCMD_DISCONNECT || command == IDCMD_IGNORE) {
             held = false;
-        if (command == IDCMD_DISCONNECT)
-            CheckCallEnded(true);
-        if (command == IDCMD_IGNORE)
-            CheckCallEnded(false);
+            CheckCallEnded(command == IDCMD_DISCONNECT);
+        }
+        if (event && !rig.live.disableMoh)
+            AfterEvent(*event);
         CheckAfterStep();
     }
 
-    /* The host's delivery, with the invariants checked after each event and command. */
-    void DeliverOneByOne()
+    void AfterEvent(const ModemEvent &event)
     {
-        for (int guard = 0; guard < 1000; ++guard) {
-            if (!rig.posted.empty()) {
-                int command = rig.posted.front();
-                rig.posted.pop_front();
-                Command(command);
-            } else if (!rig.modem.reports.empty()) {
-                ModemEvent event = rig.modem.reports.front();
-                rig.modem.reports.pop_front();
-                Event(event);
-            } else {
-                return;
-            }
-        }
-    }
-
-    void Event(const ModemEvent &event)
-    {
-        Before();
-        if (rig.live.disableMoh)
-            return;
-        rig.engine->OnHostEvent(event.kind, event.value);
         bool lineBack = event.kind == MOH_EVENT_DIAG_STATE && (event.value == DIAG_IDLE || event.value == DIAG_PROT_LAYER_CONNECT);
         if (event.kind == MOH_EVENT_MOH_STATE && event.value == MOH_STATE_WAIT_FOR_CALL_RESUME)
             held = true;
@@ -158,14 +126,6 @@ private:
             CheckCallEnded(true);
             CheckDecidedCallLogged();
         }
-        CheckAfterStep();
-    }
-
-    void Before()
-    {
-        pendingBefore = rig.engine->PendingCallRecord();
-        logBefore = rig.callLog.size();
-        phaseBefore = rig.engine->Phase();
     }
 
     /* After connect, idle or Disconnect (phase 0) and Ignore (no phase left behind). */
