@@ -13,6 +13,7 @@ set(PORTABLE_SOURCES
   ${CMAKE_SOURCE_DIR}/engine/engine_timers.cpp
   ${CMAKE_SOURCE_DIR}/engine/engine_record.cpp
   ${CMAKE_SOURCE_DIR}/engine/engine_requests.cpp
+  ${CMAKE_SOURCE_DIR}/engine/setting_catalogue.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_text.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_entry.cpp
   ${CMAKE_SOURCE_DIR}/calllists/list_rows.cpp

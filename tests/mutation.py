@@ -97,8 +97,8 @@ FAULTS = [
      'a logged call record is not emptied and is logged again'),
     ('save-not-replacing', 'lists', 'calllists/list_files.cpp', 'MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH',
      'MOVEFILE_WRITE_THROUGH', 'a save cannot replace the existing list file'),
-    ('edit-without-selection', 'lists', 'calllists/call_list_dialog.cpp', 'LVM_GETSELECTEDCOUNT, 0, 0) > 0',
-     'LVM_GETSELECTEDCOUNT, 0, 0) >= 0', 'Edit opens the editor with no entry selected'),
+    ('delete-selects-one-early', 'lists', 'calllists/list_dialog.cpp', 'int next = last - (selected - 1);',
+     'int next = last - selected;', 'after a delete the entry before the following one is selected'),
     ('open-list-misses-appends', 'lists', 'calllists/call_list_dialog.cpp',
      'PostMessageA(dialog->window, WM_LIST_FILE_GREW, 0, 0);', '(void)dialog;', 'an open list misses the engine\'s appends'),
     ('decision-one-short', 'engine', 'engine/engine_timers.cpp', 'if (--decisionLeft <= 0) {', 'if (--decisionLeft <= 1) {',
@@ -230,7 +230,7 @@ def parse_ctest(text):
             if status.group(2) != 'Passed':
                 failed.add(program)
             continue
-        case = re.match(r'\[  FAILED  \] ([A-Za-z_]\S*?)[,]?(?: \(| *$)', line)
+        case = re.match(r'\[  FAILED  \] ([A-Za-z_][^\s,]*)(?:,| \(| *$)', line)
         if case and program:
             failed.add(program + ': ' + case.group(1))
     return failed

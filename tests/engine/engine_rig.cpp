@@ -9,27 +9,9 @@
 
 #include "list_text.h"
 #include "mohres.h"
+#include "setting_catalogue.h"
 
 namespace {
-
-struct KeyName {
-    SettingKey key;
-    const char *name;   /* "Section/Key" */
-};
-
-/* The settings the engine and its live copies read. */
-const KeyName kKeys[] = {
-    {SET_SCREEN_ALL, "MOH/ScreenAll"}, {SET_DISABLE_MOH, "MOH/DisableMOH"}, {SET_ACCEPT_ALL, "MOH/AcceptAll"},
-    {SET_IGNORE_ALL, "MOH/IgnoreAll"}, {SET_TIMEOUT, "MOH/Timeout"}, {SET_SHOW_ON_SYSTRAY, "MOH/ShowOnSystray"},
-    {SET_MINIMIZE, "MOH/Minimize"}, {SET_INCOMING_CALL_LOG, "MOH/IncomingCallLog"},
-    {SET_CALL_BUTTON_STATUS, "MOH/CallButtonStatus"}, {SET_ACCEPT_V90, "MOH/AcceptV90"},
-    {SET_ASK_FOR_ON_HOOK, "MOH/AskForOnHook"}, {SET_SAVE_CALLER_ID, "MOH/SaveCallerId"},
-    {SET_HANDSET_EXCLUSION, "MOH/HandsetExclusion"}, {SET_AUTO_REJECT_TIMER, "MOH/AutoRejectTimer"},
-    {SET_DELAY_HOLD_TIMER, "MOH/DelayHoldTimer"}, {SET_HOLD_TIMER, "MOH/HoldTimer"},
-    {SET_SLEEP_BEFORE_ACCEPT_ALL, "MOH/SleepBeforeAcceptAll"}, {SET_SOUNDS_ENABLE, "Sounds/Enable"},
-    {SET_SOUND_RING, "Sounds/Ring"}, {SET_SOUND_RING2, "Sounds/Ring2"}, {SET_SOUND_TIMEOUT, "Sounds/Timeout"},
-    {SET_WAIT_FOR_REMOTE_RESPONSE, "CallerId/WaitForRemoteResponse"}, {SET_USE_PHONEBOOK, "CallerId/UsePhonebook"},
-};
 
 std::string ReadSource(const char *path)
 {
@@ -82,10 +64,11 @@ const std::map<int, std::string> &EnglishStrings()
     return strings;
 }
 
-const KeyName *FindKey(const std::string &name)
+/* name: "Section/Key" */
+const SettingDefinition *FindKey(const std::string &name)
 {
-    for (const KeyName &known : kKeys)
-        if (name == known.name)
+    for (const SettingDefinition &known : kSettingCatalogue)
+        if (name == std::string(known.section) + "/" + known.name)
             return &known;
     return nullptr;
 }
@@ -99,7 +82,7 @@ const std::vector<EngineRig::SettingValue> &EngineRig::DefaultValues()
         return values;
     values.resize(SETTING_COUNT);
     for (const auto &setting : DefaultSettings())
-        if (const KeyName *known = FindKey(setting.first))
+        if (const SettingDefinition *known = FindKey(setting.first))
             values[known->key] = {true, setting.second};
     return values;
 }
@@ -110,7 +93,7 @@ EngineRig::EngineRig() : settings(DefaultValues())
 
 void EngineRig::SetSetting(const std::string &section, const std::string &key, const std::string &value)
 {
-    if (const KeyName *known = FindKey(section + "/" + key))
+    if (const SettingDefinition *known = FindKey(section + "/" + key))
         settings[known->key] = {true, value};
 }
 

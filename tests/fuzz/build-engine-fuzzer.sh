@@ -13,7 +13,7 @@ objects=$binary.objects
 rm -rf "$objects" && mkdir -p "$objects/engine" "$objects/bench"
 common=(-std=c++17 -g -O2 -Wall -Wextra -Werror -fno-sanitize-recover=all -I"$engine" "-DMOH_SOURCE_DIR=\"$PWD\"")
 for folder in calllists resources shell tests/engine tools/mohhost; do common+=(-I"$PWD/$folder"); done
-engine_sources=("$engine"/engine_*.cpp "$engine"/{caller_id,bounded_text,countdown_text,event_names,trace_line}.cpp
+engine_sources=("$engine"/engine_*.cpp "$engine"/{caller_id,bounded_text,countdown_text,event_names,setting_catalogue,trace_line}.cpp
                 "$PWD/calllists/call_log_record.cpp")
 bench_sources=("$PWD/tests/fuzz/engine_events_fuzzer.cpp" "$PWD/tests/engine/engine_rig.cpp"
                "$PWD/tools/mohhost/modem_model.cpp" "$PWD/calllists/list_text.cpp")

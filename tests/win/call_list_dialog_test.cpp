@@ -1,14 +1,11 @@
 /* The phone book and incoming-call log dialogs and the entry editor, opened from the status
-   window as a user opens them. The dialogs are modal, so each test queues steps that run inside
-   the modal loops on the test thread (a thread timer tries the first step until its window is
-   there), then clicks the command that opens the dialog. */
+   window as a user opens them. The dialogs are modal: a test's steps run inside their modal
+   loops on the test thread, each tried by a thread timer until its dialog shows. */
 #include "engine_fixture.h"
 
 #include <commctrl.h>
 
-#include <deque>
 #include <functional>
-#include <memory>
 
 #include "canvas.h"
 #include "message_box_answerer.h"
@@ -20,39 +17,6 @@ namespace {
 enum { LIST = 1066, NAME_EDIT = 1060, NUMBER_EDIT = 1061, SAVE_AS = 10013, DELETE_ENTRIES = 10014,
        SAVE = 10016, NEW_ENTRY = 10046, EDIT_ENTRY = 10047, GIVE_UP_TICKS = 3000 };
 const int kListButtons[] = {SAVE_AS, SAVE, NEW_ENTRY, EDIT_ENTRY, DELETE_ENTRIES, IDCMD_EXIT, IDCMD_HELP};
-
-/* Steps run in order inside whatever modal loop the test thread is in. A step returns false
-   while its window is not there yet; it is then tried again on the next tick. */
-class ModalScript {
-public:
-    ModalScript() { current_ = this; timer_ = SetTimer(NULL, 0, 10, Tick); }
-    ~ModalScript() { KillTimer(NULL, timer_); current_ = NULL; }
-    void Then(std::function<bool()> step) { steps_.push_back(step); }
-    bool Done() const { return steps_.empty() && !gaveUp_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        ModalScript *script = current_;
-        if (!script || script->steps_.empty())
-            return;
-        if (++script->ticks_ > GIVE_UP_TICKS)
-            return script->GiveUp();
-        std::function<bool()> step = script->steps_.front();
-        script->steps_.pop_front();
-        if (!step())
-            script->steps_.push_front(step);
-    }
-    /* A step that never finds its window must not leave the test hanging in a modal loop. */
-    void GiveUp();
-
-    static ModalScript *current_;
-    std::deque<std::function<bool()>> steps_;
-    UINT_PTR timer_;
-    int ticks_ = 0;
-    bool gaveUp_ = false;
-};
-ModalScript *ModalScript::current_;
 
 /* The list dialogs hold a list-view 1066 (the status window has a label of that number), the
    editor an edit 1060. */
@@ -75,14 +39,43 @@ HWND FindDialog(int control)
     return FindOnThread(GetCurrentThreadId(), [&](HWND w) { return ClassOf(w) == "#32770" && IsDialogOf(w, control); });
 }
 
-void ModalScript::GiveUp()
+/* A step that waits for its dialog: open enters a modal loop, in which a thread timer tries
+   the step until a dialog holding control shows. */
+struct DialogStep {
+    int control;
+    std::function<void(HWND)> step;
+    int ticks;
+    bool ran;
+};
+DialogStep *waiting;
+
+void CALLBACK TryStep(HWND, UINT, UINT_PTR, DWORD)
 {
-    gaveUp_ = true;
-    steps_.clear();
-    for (int control : {NAME_EDIT, LIST})
-        if (HWND dialog = FindDialog(control))
-            EndDialog(dialog, 0);
-    ADD_FAILURE() << "a dialog step never found its window";
+    DialogStep *pending = waiting;
+    if (!pending || pending->ran)
+        return;
+    HWND dialog = FindDialog(pending->control);
+    if (dialog && IsWindowVisible(dialog)) {
+        pending->ran = true;
+        pending->step(dialog);
+    } else if (++pending->ticks > GIVE_UP_TICKS) {  /* never leave the test hanging in a modal loop */
+        pending->ran = true;
+        for (int control : {NAME_EDIT, LIST})
+            if (HWND open = FindDialog(control))
+                EndDialog(open, 0);
+        ADD_FAILURE() << "a dialog step never found its window";
+    }
+}
+
+void InDialog(int control, std::function<void()> open, std::function<void(HWND)> step)
+{
+    DialogStep mine = {control, step, 0, false}, *outer = waiting;
+    waiting = &mine;
+    UINT_PTR timer = SetTimer(NULL, 0, 10, TryStep);
+    open();
+    KillTimer(NULL, timer);
+    waiting = outer;
+    EXPECT_TRUE(mine.ran && mine.ticks <= GIVE_UP_TICKS);
 }
 
 class CallListDialog : public EngineTest {
@@ -97,19 +90,12 @@ protected:
     /* Opens the list with command (10010 or 40024); step runs on the open dialog. */
     void OpenList(int command, std::function<void(HWND)> step)
     {
-        ModalScript script;
-        script.Then([&] {
-            HWND dialog = FindDialog(LIST);
-            if (!dialog || !IsWindowVisible(dialog))
-                return false;
+        InDialog(LIST, [&] { Click(command); }, [&](HWND dialog) {
             list = GetDlgItem(dialog, LIST);
             step(dialog);
             if (IsWindow(dialog))
                 PostMessageA(dialog, WM_CLOSE, 0, 0);
-            return true;
         });
-        Click(command);
-        EXPECT_TRUE(script.Done());
         EXPECT_EQ(nullptr, FindDialog(LIST));
     }
 
@@ -186,16 +172,12 @@ protected:
         SendMessageA(dialog, WM_NOTIFY, LIST, (LPARAM)&tip);
         return text;
     }
-    /* Queues the editor's part: filled in as given, then OK (or Cancel). */
-    void InEditor(ModalScript &script, std::function<void(HWND)> fill, int button = IDOK)
+    /* Runs open while the editor is filled in as given, then OK (or Cancel). */
+    void Editing(std::function<void()> open, std::function<void(HWND)> fill, int button = IDOK)
     {
-        script.Then([=] {
-            HWND editor = FindDialog(NAME_EDIT);
-            if (!editor || !IsWindowVisible(editor))
-                return false;
+        InDialog(NAME_EDIT, open, [&](HWND editor) {
             fill(editor);
             SendMessageA(editor, WM_COMMAND, (WPARAM)button, 0);
-            return true;
         });
     }
     /* Runs the messages posted to the dialog, as its modal loop would. */
@@ -212,13 +194,9 @@ protected:
             SetDlgItemTextA(editor, NUMBER_EDIT, number);
         });
     }
-    /* Runs command on the phone book while the editor does its part. */
     void WithEditor(HWND dialog, int command, std::function<void(HWND)> fill, int button = IDOK)
     {
-        ModalScript script;
-        InEditor(script, fill, button);
-        Command(dialog, command);
-        EXPECT_TRUE(script.Done());
+        Editing([&] { Command(dialog, command); }, fill, button);
     }
 
     HWND list = NULL;
@@ -459,13 +437,10 @@ TEST_F(CallListDialog, EditAndDoubleClickChangeTheSelectedEntryAndResort)
         /* A double-click reported by the status bar acts on the selected entry too. */
         Select(0);
         HWND statusBar = FindWindowExA(dialog, NULL, STATUSCLASSNAMEA, NULL);
-        ModalScript script;
-        InEditor(script, [&](HWND editor) {
+        Editing([&] { Notify(dialog, statusBar, NM_DBLCLK); }, [&](HWND editor) {
             EXPECT_EQ("Bob", TextOf(GetDlgItem(editor, NAME_EDIT)));
             Type(editor, NAME_EDIT, "Bea");
         });
-        Notify(dialog, statusBar, NM_DBLCLK);
-        EXPECT_TRUE(script.Done());
         EXPECT_EQ("Bea|0222;Cid|0333;Ann|0999", Rows());
         Select(-1);
         Notify(dialog, list, NM_DBLCLK);  /* nothing selected: no editor */
