@@ -25,38 +25,6 @@ Parsed Parse(const std::string &text, size_t nameSize = 256, size_t numberSize =
             std::string(number.data(), strnlen(number.data(), numberSize))};
 }
 
-/* Values without their tags, the spaces after the tag or line ends; a missing, misspelt or
-   empty tag gives an empty field; the first tag wins wherever it stands in a line; a value ends at
-   the first line feed, then at the first carriage return, and at the first NUL. */
-TEST(ParseCallerId, TakesEachValueAfterItsTagUpToTheLineEnd)
-{
-    const char full[] = "DATE = 0321\r\nTIME = 1405\r\nNMBR = 0123456789\r\nNAME = Ann Smith\r\n\0\0";
-    struct Case {
-        std::string text;
-        const char *name, *number;
-    } cases[] = {
-        {std::string(full, sizeof full), "Ann Smith", "0123456789"},
-        {"NAME =    Ann  Smith \nNMBR =  01 23 45\n", "Ann  Smith ", "01 23 45"},
-        {"RING\r\nCALLER 0123\r\n", "", ""},
-        {"nmbr = 0123\r\nName = Ann\r\nNMBR=0123\r\nNAME  = Ann\r\n", "", ""},
-        {"", "", ""},
-        {"NMBR = \r\nNAME = ", "", ""},
-        {"NMBR =       ", "", ""},
-        {"xxNMBR = 111\r\nNMBR = 222\r\nNAME = First\nNAME = Second\n", "First", "111"},
-        {"NMBR = 0123\rNAME = Ann\n", "Ann", "0123"},
-        {"NMBR = 01\n23\r45", "", "01"},
-        {"NMBR = 01\r23\n45", "", "01"},
-        {"NMBR = \n0123", "", ""},
-        {"NMBR =  \r0123", "", ""},
-        {std::string("NMBR = 01\0" "23\nNAME = Ann\n", 24), "", "01"},
-    };
-    for (const Case &c : cases) {
-        Parsed parsed = Parse(c.text);
-        EXPECT_EQ(c.name, parsed.name) << c.text;
-        EXPECT_EQ(c.number, parsed.number) << c.text;
-    }
-}
-
 TEST(ParseCallerId, LongValuesAreCutToTheOutputSizes)
 {
     std::string longNumber(100, '7');

@@ -1,5 +1,5 @@
-/* List entries and the rows of an open list: cutting lines into fields, ordering, taking in the
-   lines a file gained, and the text a save writes. */
+/* The rows of an open list: ordering, taking in the lines a file gained, and the text a save
+   writes. */
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -11,61 +11,6 @@
 #include "list_rows.h"
 
 namespace {
-
-const char *const NUL_FIELD = "(null)";
-typedef std::vector<std::string> Fields;
-
-struct Split {
-    Fields fields;
-    bool cut;
-};
-
-Split SplitLine(const std::string &line, int fieldCount)
-{
-    ListEntry entry = {};
-    SplitListLine(line.data(), line.size(), fieldCount, &entry);
-    Split split = {{}, (entry.marks & ENTRY_CUT) != 0};
-    for (int slot = 0; slot < fieldCount; ++slot) {
-        char text[LIST_FIELD_SIZE];
-        split.fields.push_back(CopyEntryField(line.data(), &entry, slot, text) ? text : NUL_FIELD);
-    }
-    return split;
-}
-
-
-TEST(SplitListLine, FieldsEndAtATabOrACarriageReturnAndTheRestIsIgnored)
-{
-    const struct {
-        const char *line;
-        int fieldCount;
-        Fields fields;
-    } cases[] = {
-        {"Ann", PHONE_BOOK_FIELDS, {"Ann", NUL_FIELD}}, {"Ann\t0123", PHONE_BOOK_FIELDS, {"Ann", "0123"}},
-        {"Ann\t0123\tx", PHONE_BOOK_FIELDS, {"Ann", "0123"}}, {"Ann\t", PHONE_BOOK_FIELDS, {"Ann", ""}},
-        {"", PHONE_BOOK_FIELDS, {"", NUL_FIELD}}, {"\t0123", PHONE_BOOK_FIELDS, {"", "0123"}},
-        {"Ann\r0123", PHONE_BOOK_FIELDS, {"Ann", "0123"}}, {"A\nB\t1", PHONE_BOOK_FIELDS, {"A\nB", "1"}},
-        {"Bob\t0555\tx\t2\tmore", CALL_LOG_FIELDS, {"Bob", "0555", "x", "2"}},
-        {"Bob\t0555", CALL_LOG_FIELDS, {"Bob", "0555", NUL_FIELD, NUL_FIELD}},
-        {"\t\t\t", CALL_LOG_FIELDS, {"", "", "", ""}},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(c.fields, SplitLine(c.line, c.fieldCount).fields) << c.line;
-    EXPECT_FALSE(SplitLine("Ann\t0123\tx", PHONE_BOOK_FIELDS).cut);
-}
-
-TEST(SplitListLine, WhatIsNotShownMarksTheLineAsCut)
-{
-    Split fields = SplitLine(std::string(150, 'a') + "\t" + std::string(101, 'b') + "\tc", CALL_LOG_FIELDS);
-    EXPECT_EQ((Fields{std::string(100, 'a'), std::string(100, 'b'), "c", NUL_FIELD}), fields.fields);
-    EXPECT_TRUE(fields.cut);
-    /* Only the first 255 bytes count: the outcome after them is not shown. */
-    Split longLine = SplitLine("Eve\t1\t" + std::string(260, 'x') + "\t2", CALL_LOG_FIELDS);
-    EXPECT_EQ(NUL_FIELD, longLine.fields[3]);
-    EXPECT_TRUE(longLine.cut);
-    Split nul = SplitLine(std::string("A\0B\t1", 5), PHONE_BOOK_FIELDS);
-    EXPECT_EQ((Fields{"A", NUL_FIELD}), nul.fields);
-    EXPECT_TRUE(nul.cut);
-}
 
 /* Rows opened from a copy of text; "name|..." of column 0 in display order. */
 struct Rows {

@@ -1,0 +1,231 @@
+/* Cases kept as data: each line of tests/native/cases/ names a function, its arguments and
+   the result, separated by " | ", with the escapes \t \r \n \0 \\ \xHH and \{300*x} for 300
+   x; "" is the empty text. A result of several parts joins them with "|". */
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <fstream>
+#include <functional>
+#include <map>
+
+#include "caller_id.h"
+#include "countdown_text.h"
+#include "host_options.h"
+#include "language_table.h"
+#include "list_rows.h"
+#include "list_text.h"
+#include "scenario.h"
+
+namespace {
+
+typedef std::vector<std::string> Args;
+
+std::string Unescape(const std::string &text)
+{
+    static const std::map<char, char> kSimple = {{'t', '\t'}, {'r', '\r'}, {'n', '\n'}, {'0', '\0'}, {'\\', '\\'}};
+    std::string out;
+    for (size_t i = 0; text != "\"\"" && i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+        } else if (text[++i] == 'x') {
+            out += (char)strtol(text.substr(i + 1, 2).c_str(), nullptr, 16);
+            i += 2;
+        } else if (text[i] == '{') {
+            size_t star = text.find('*', i);
+            out += std::string(atoi(&text[i + 1]), text[star + 1]);
+            i = star + 2;
+        } else {
+            out += kSimple.at(text[i]);
+        }
+    }
+    return out;
+}
+
+std::string Joined(const Args &parts)
+{
+    std::string joined;
+    for (size_t i = 0; i < parts.size(); ++i)
+        joined += (i ? "|" : "") + parts[i];
+    return joined;
+}
+
+/* The block exactly as read from a file: no terminator after the last byte. */
+std::vector<char> Block(const std::string &text)
+{
+    return std::vector<char>(text.begin(), text.end());
+}
+
+std::string Lines(const Args &a)
+{
+    std::vector<char> block = Block(a[0]), line(a.size() > 1 ? atoi(a[1].c_str()) : LIST_LINE_SIZE);
+    Args lines;
+    ListScan scan;
+    BeginListScan(&scan, block.data(), block.size());
+    while (NextListLine(&scan, line.data(), line.size()))
+        lines.push_back(std::string(line.data(), strnlen(line.data(), line.size())));
+    return std::to_string(lines.size()) + ":" + Joined(lines);
+}
+
+/* The phone book's name for the number, or "-". */
+std::string Lookup(const Args &a)
+{
+    std::vector<char> block = Block(a[0]);
+    char name[LIST_LINE_SIZE] = "-";
+    int found = FindPhoneBookName(block.data(), block.size(), a[1].c_str(), name, sizeof name);
+    return found == (strcmp(name, "-") != 0) ? name : "found but no name";
+}
+
+/* The fields of a line of that many, "(null)" for a missing one, and "cut" when not all is shown. */
+std::string Split(const Args &a)
+{
+    int count = atoi(a[1].c_str());
+    ListEntry entry = {};
+    SplitListLine(a[0].data(), a[0].size(), count, &entry);
+    Args fields;
+    for (int slot = 0; slot < count; ++slot) {
+        char text[LIST_FIELD_SIZE];
+        fields.push_back(CopyEntryField(a[0].data(), &entry, slot, text) ? text : "(null)");
+    }
+    return Joined(fields) + ((entry.marks & ENTRY_CUT) ? " cut" : "");
+}
+
+/* Name|number parsed from exactly the bytes given, into the engine's sizes. */
+std::string CallerId(const Args &a)
+{
+    std::vector<char> text = Block(a[0]), name(256, 'x'), number(64, 'x');
+    ParseCallerId(text.data(), text.size(), name.data(), name.size(), number.data(), number.size());
+    return std::string(name.data(), strnlen(name.data(), 256)) + "|" + std::string(number.data(), strnlen(number.data(), 64));
+}
+
+/* A scenario line as the second line of a file after a comment: "kind value value2 text|text2",
+   or the error. */
+std::string ScenarioLine(const Args &a)
+{
+    Scenario scenario;
+    std::string error;
+    if (!ParseScenario("s.txt", "# comment\r\n  " + a[0] + "  \r\n", &scenario, &error))
+        return error;
+    const ScenarioStep &step = scenario.steps[0];
+    if (step.line != 2 || step.source != a[0])
+        return "wrong line or source";
+    return std::to_string(step.kind) + " " + std::to_string(step.value) + " " + std::to_string(step.value2) + " " +
+           step.text + "|" + step.text2;
+}
+
+/* Whether the request "op kind item [value]" matches the pattern. */
+std::string Request(const Args &a)
+{
+    Scenario scenario;
+    std::string error;
+    if (!ParseScenario("s.txt", "expect request " + a[0], &scenario, &error))
+        return error;
+    uint32_t op, kind, item, value;
+    int values = sscanf(a[1].c_str(), "%u %u %u %u", &op, &kind, &item, &value);
+    return RequestMatches(scenario.steps[0].request, op, kind, item, values == 4 ? &value : nullptr) ? "match" : "no match";
+}
+
+/* The error for the line after a first event. */
+std::string AfterAnEvent(const std::string &line)
+{
+    Scenario scenario;
+    std::string error;
+    ParseScenario("s.txt", "wait 1\n" + line + "\n", &scenario, &error);
+    return error;
+}
+
+/* The options of a command line of words, or the error. */
+std::string HostCommandLine(const Args &a)
+{
+    std::vector<std::string> words = {"mohhost"};
+    for (size_t start = 0, end; start < a[0].size(); start = end + 1) {
+        end = std::min(a[0].find(' ', start), a[0].size());
+        words.push_back(a[0].substr(start, end - start) == "''" ? "" : a[0].substr(start, end - start));
+    }
+    std::vector<const char *> args;
+    for (const std::string &word : words)
+        args.push_back(word.c_str());
+    HostOptions o;
+    std::string error;
+    if (!ParseHostOptions((int)args.size(), args.data(), &o, &error))
+        return error;
+    char speed[16];
+    snprintf(speed, sizeof speed, "%g", o.speed);
+    return "'" + o.scenarioFile + "' speed " + speed + (o.ownLoop ? " own" : " host") +
+           (o.freshProductFolder ? " fresh" : " kept") + (o.screenshotDir.empty() ? "" : " shots ") + o.screenshotDir +
+           (o.logFile.empty() ? "" : " log ") + o.logFile + (o.traceDir.empty() ? "" : " trace ") + o.traceDir;
+}
+
+const std::map<std::string, std::function<std::string(const Args &)>> kFunctions = {
+    {"digits", [](const Args &a) {
+         char out[8];
+         size_t length = KeepDigits(a[0].c_str(), out, sizeof out);
+         return length == strlen(out) ? std::string(out) : "wrong length";
+     }},
+    {"trim", [](const Args &a) {
+         std::string text = a[0];
+         TrimTrailingControls(&text[0]);
+         return std::string(text.c_str());
+     }},
+    {"countdown", [](const Args &a) {
+         char text[COUNTDOWN_TEXT_SIZE];
+         FormatCountdown(text, sizeof text, atoi(a[0].c_str()));
+         return std::string(text);
+     }},
+    {"language", [](const Args &a) {   /* primary and sublanguage; a lone primary: the same for every sublanguage */
+         std::string codes;
+         for (int sub = a.size() > 1 ? atoi(a[1].c_str()) : 0; sub < 64; sub += a.size() > 1 ? 64 : 7) {
+             const char *code = LanguageFolderCode((unsigned short)((sub << 10) | atoi(a[0].c_str())));
+             codes = codes.empty() || codes == (code ? code : "(none)") ? (code ? code : "(none)") : "varies";
+         }
+         return codes;
+     }},
+    {"lines", Lines}, {"lookup", Lookup}, {"split", Split}, {"caller-id", CallerId}, {"scenario", ScenarioLine}, {"request", Request}, {"error", [](const Args &a) { return AfterAnEvent(a[0]); }},
+    {"refused", [](const Args &a) {   /* saying where, and more than that */
+         std::string error = AfterAnEvent(a[0]);
+         return error.find("s.txt:2: ") == 0 && error.size() > 20 ? "refused" : error;
+     }},
+    {"host", HostCommandLine},
+};
+
+std::vector<std::string> CaseFiles()
+{
+    std::vector<std::string> files;
+    std::string folder = std::string(MOH_SOURCE_DIR) + "/tests/native/cases";
+    if (DIR *dir = opendir(folder.c_str())) {
+        while (dirent *entry = readdir(dir))
+            if (strstr(entry->d_name, ".txt"))
+                files.push_back(folder + "/" + entry->d_name);
+        closedir(dir);
+    }
+    return files;
+}
+
+TEST(TableCases, EachLineGivesItsResult)
+{
+    std::vector<std::string> files = CaseFiles();
+    ASSERT_FALSE(files.empty());
+    for (const std::string &file : files) {
+        std::ifstream in(file);
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number) {
+            if (line.empty() || line[0] == '#')
+                continue;
+            SCOPED_TRACE(file + ":" + std::to_string(number) + ": " + line);
+            Args fields;
+            for (size_t start = 0, end; start <= line.size(); start = end + 3) {
+                end = std::min(line.find(" | ", start), line.size());
+                fields.push_back(Unescape(line.substr(start, end - start)));
+            }
+            ASSERT_GE(fields.size(), 3u);
+            ASSERT_EQ(1u, kFunctions.count(fields[0]));
+            std::string expected = fields.back();
+            EXPECT_EQ(expected, kFunctions.at(fields[0])(Args(fields.begin() + 1, fields.end() - 1)));
+        }
+    }
+}
+
+}  // namespace
