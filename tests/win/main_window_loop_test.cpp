@@ -43,36 +43,31 @@ protected:
     HWND window = NULL;
 };
 
-/* Closing asks; No keeps the window, and a later exit asks again: Yes ends the loop and saves the size. */
-TEST_F(LibraryLoop, ExitAsksNoKeepsTheWindowAndYesEndsTheLoopAndSavesTheSize)
+/* Started with the line on hold, exit is refused without a question; once the line is back,
+   closing asks, No keeps the window and a second exit while the question is open is ignored;
+   Yes then ends the loop. */
+TEST_F(LibraryLoop, ExitIsRefusedOnHoldAndOtherwiseAskedOnce)
 {
+    modem.values[MOH_ITEM_DIAG_STATE] = DIAG_MOH;
+    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_WAIT_FOR_CALL_RESUME;
     ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDNO);
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(WaitForAnswers(answerer, 1));
+    std::vector<SeenMessageBox> seen;
+    {
+        MessageBoxAnswerer answerer(IDNO);
+        PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
+        ASSERT_TRUE(WaitForAnswers(answerer, 1));
+        PostMessageA(window, WM_COMMAND, IDCMD_DISCONNECT, 0);
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(WaitForAnswers(answerer, 2));
+        seen = answerer.Seen();
+    }
     Settle();
     EXPECT_TRUE(IsWindow(window));
-    EXPECT_EQ("-1", Saved("Cx"));
-
-    answerer.SetButton(IDYES);
-    SIZE size = SizeOf(window);
-    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(loop.Ended());
-    EXPECT_EQ(window, loop.returned());
-    EXPECT_FALSE(IsWindow(window));
-    std::vector<SeenMessageBox> seen = answerer.Seen();
     ASSERT_EQ(2u, seen.size());
-    for (const SeenMessageBox &box : seen) {
-        EXPECT_EQ(kTitle, box.caption);
-        EXPECT_EQ(QuestionText(), box.text);
-    }
-    EXPECT_EQ(std::to_string(size.cx), Saved("Cx"));
-    EXPECT_EQ(std::to_string(size.cy), Saved("Cy"));
-}
+    EXPECT_EQ(String(IDS_EXIT_REFUSED), seen[0].text);
+    EXPECT_EQ(QuestionText(), seen[1].text);
+    EXPECT_EQ(kTitle, seen[1].caption);
 
-TEST_F(LibraryLoop, ASecondExitWhileTheFirstAsksIsIgnored)
-{
-    ASSERT_TRUE(Start());
     PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
     HWND question = NULL;
     ASSERT_TRUE(WaitFor([&] { return (question = Question()) != NULL; }));
@@ -80,31 +75,11 @@ TEST_F(LibraryLoop, ASecondExitWhileTheFirstAsksIsIgnored)
     DWORD_PTR result = 0;
     EXPECT_NE(0, SendMessageTimeoutA(window, WM_COMMAND, IDCMD_EXIT, 0, SMTO_NORMAL, 5000, &result));
     EXPECT_EQ(nullptr, Question(question)) << "no second question";
-
-    MessageBoxAnswerer answerer(IDYES);
+    MessageBoxAnswerer yes(IDYES);
     ASSERT_TRUE(loop.Ended());
-    EXPECT_EQ(1u, answerer.Seen().size());
-}
-
-TEST_F(LibraryLoop, OnHoldAtStartTheExitIsRefusedWithoutAQuestion)
-{
-    /* The library starts while the modem has the line on hold. */
-    modem.values[MOH_ITEM_DIAG_STATE] = DIAG_MOH;
-    modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_WAIT_FOR_CALL_RESUME;
-    ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDYES);
-    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(WaitForAnswers(answerer, 1));
-    Settle();
-    EXPECT_TRUE(IsWindow(window));
-
-    PostMessageA(window, WM_COMMAND, IDCMD_DISCONNECT, 0);
-    PostMessageA(window, WM_COMMAND, IDCMD_EXIT, 0);
-    ASSERT_TRUE(loop.Ended());
-    std::vector<SeenMessageBox> seen = answerer.Seen();
-    ASSERT_EQ(2u, seen.size());
-    EXPECT_EQ(String(IDS_EXIT_REFUSED), seen[0].text);
-    EXPECT_EQ(QuestionText(), seen[1].text);
+    EXPECT_EQ(window, loop.returned());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(1u, yes.Seen().size());
 }
 
 /* The loop empties the queue each time it wakes: a burst of posted state polls is handled in order,

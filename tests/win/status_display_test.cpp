@@ -1,12 +1,13 @@
-/* What the status window shows and how it comes forward: the status line for each
-   modem-on-hold state from the one-second poll, the toolbar's help texts, the notification-area
-   menu, and bringing the window to the front for a call and giving the front back after it. */
+/* The status window in the host's message loop: its toolbar and size, the notification-area
+   menu, and bringing the window to the front for a call and giving the front back after it.
+   Its status line, commands and showing on idle are in the window's scenarios. */
 #include "engine_fixture.h"
 
 #include <commctrl.h>
 
 #include <thread>
 
+#include "message_box_answerer.h"
 #include "module_folder.h"
 #include "windows_seen.h"
 
@@ -16,83 +17,87 @@ const UINT MN_GETHMENU_MESSAGE = 0x01E1;
 
 class StatusDisplay : public EngineTest {
 protected:
-    /* One poll of the state the modem reports; the timer is stopped again afterwards. */
-    void Poll(DWORD state)
+    HWND Toolbar() { return FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL); }
+    /* "command:image" for each toolbar button, in order; each image must be in the toolbar's
+       image list, or the button shows blank. */
+    std::string Buttons()
     {
-        modem.values[MOH_ITEM_MOH_STATE] = state;
-        Tick(POLL_TIMER);
-        KillTimer(window, POLL_TIMER);
+        int images = ImageList_GetImageCount((HIMAGELIST)SendMessageA(Toolbar(), TB_GETIMAGELIST, 0, 0));
+        std::string list;
+        for (int i = 0; i < (int)SendMessageA(Toolbar(), TB_BUTTONCOUNT, 0, 0); ++i) {
+            TBBUTTON button = {};
+            SendMessageA(Toolbar(), TB_GETBUTTON, (WPARAM)i, (LPARAM)&button);
+            list += (list.empty() ? "" : " ") + std::to_string(button.idCommand) + ":" +
+                    (button.iBitmap < images ? std::to_string(button.iBitmap) : "missing");
+        }
+        return list;
     }
-    std::string StatusBarText()
+    int MinimumWidth()
     {
-        char text[256] = "";
-        SendMessageA(FindWindowExA(window, NULL, STATUSCLASSNAMEA, NULL), SB_GETTEXTA, 0, (LPARAM)text);
-        return text;
+        MINMAXINFO info = {};
+        SendMessageA(window, WM_GETMINMAXINFO, 0, (LPARAM)&info);
+        return info.ptMinTrackSize.x;
     }
-    void HotItemChange(int newCommand, DWORD flags)
-    {
-        NMTBHOTITEM hot = {};
-        hot.hdr.hwndFrom = FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL);
-        hot.hdr.idFrom = 1;
-        hot.hdr.code = TBN_HOTITEMCHANGE;
-        hot.idNew = newCommand;
-        hot.dwFlags = flags;
-        SendMessageA(window, WM_NOTIFY, 1, (LPARAM)&hot);
-    }
+    std::string Saved(const char *key) { return IniRead(SettingsFile(), "MOH", key); }
 };
 
-/* The poll asks the modem and is set again when done; each state's text shows at the poll (the
-   two carrier states share one, string 10027 is not used); an unknown state or a failed query
-   changes nothing. A reported state shows at once and a disconnect shows the idle text. */
-TEST_F(StatusDisplay, TheStatusLineShowsEachStateFromThePollOrAnEvent)
-{
-    ASSERT_TRUE(Start());
-    ClearLog();
-    Tick(POLL_TIMER);
-    ASSERT_EQ(1u, modem.calls.size());
-    EXPECT_EQ("get 105", modem.Log()[0]);
-    EXPECT_EQ((DWORD)MOH_DATA_DWORD, modem.calls[0].dataKind);
-    EXPECT_EQ((DWORD)MOH_STATE_LAST, modem.calls[0].valueIn);  /* what the library reads when the host writes nothing */
-    EXPECT_TRUE(TimerWasRunning(POLL_TIMER));
-    for (DWORD state = 0; state < MOH_STATE_LAST; ++state) {
-        Poll(state);
-        EXPECT_EQ(String(10020 + state - (state == 7)), Text(IDC_STATUS_LINE)) << state;
-        EXPECT_NE("", Text(IDC_STATUS_LINE)) << state;
-    }
-    std::string shown = Text(IDC_STATUS_LINE);
-    Poll(MOH_STATE_LAST);
-    Poll(40);
-    modem.results[MOH_ITEM_MOH_STATE] = 0;
-    Poll(MOH_STATE_WAIT_FOR_REMOTE_RECONNECT);
-    EXPECT_EQ(shown, Text(IDC_STATUS_LINE));
+/* The toolbar as CallButtonStatus and IncomingCallLog ask, and the minimum width that makes
+   room for the log button. */
+struct ToolbarCase {
+    const char *callButtonStatus;
+    const char *incomingCallLog;
+    const char *buttons; /* command:image, in order */
+    int minimumWidth;
+};
 
-    ConnectV92();
-    Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_REMOTE_RECONNECT);
-    EXPECT_EQ(String(IDS_STATE_REMOTE_RECONN), Text(IDC_STATUS_LINE));
-    Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
-    EXPECT_EQ(String(IDS_IDLE), Text(IDC_STATUS_LINE));
+class ToolbarLayout : public StatusDisplay, public ::testing::WithParamInterface<ToolbarCase> {};
+
+TEST_P(ToolbarLayout, HasTheButtonsInOrderWithTheirImages)
+{
+    Set("MOH", "CallButtonStatus", GetParam().callButtonStatus);
+    Set("MOH", "IncomingCallLog", GetParam().incomingCallLog);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(GetParam().buttons, Buttons());
+    EXPECT_EQ(GetParam().minimumWidth, MinimumWidth());
 }
 
-/* A button's tooltip is its command's string. */
-TEST_F(StatusDisplay, TheHoveredButtonsHelpShowsInTheStatusBarUntilTheMouseLeaves)
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ToolbarLayout,
+    ::testing::Values(
+        ToolbarCase{"1", "0", "10001:0 10002:1 10003:2 10004:3 10006:4 10010:5 10009:6 10007:7 10008:8", 364},
+        ToolbarCase{"2", "0", "10001:0 10002:1 10003:2 10006:4 10010:5 10009:6 10007:7 10008:8", 364},
+        ToolbarCase{"0", "1", "10001:0 10002:1 10003:2 10004:3 10006:4 10010:5 40024:9 10009:6 10007:7 10008:8", 404},
+        ToolbarCase{"2", "1", "10001:0 10002:1 10003:2 10006:4 10010:5 10009:6 40024:9 10007:7 10008:8", 404}));
+
+/* A saved size is used only when both width and height are saved; exit in the host's loop asks
+   nothing and saves the size, and closing while minimised keeps the saved one. */
+TEST_F(StatusDisplay, TheSavedSizeIsUsedAndKeptByAnExitInTheHostsLoop)
 {
+    MessageBoxAnswerer answerer(IDNO);
+    Set("MOH", "Cx", "520");
     ASSERT_TRUE(Start());
-    NMTTDISPINFOA info = {};
-    info.hdr.code = TTN_NEEDTEXTA;
-    info.hdr.idFrom = IDCMD_RECONNECT;
-    SendMessageA(window, WM_NOTIFY, 0, (LPARAM)&info);
-    EXPECT_EQ(GetModuleHandleA("mohrc.dll"), info.hinst);
-    EXPECT_EQ(MAKEINTRESOURCEA(IDCMD_RECONNECT), info.lpszText);
-    EXPECT_EQ(String(IDS_READY), StatusBarText());
-    HotItemChange(IDCMD_ACCEPT, HICF_MOUSE);
-    EXPECT_EQ(String(IDCMD_ACCEPT), StatusBarText());
-    EXPECT_TRUE(KillTimer(window, STATUS_TEXT_TIMER));
-    HotItemChange(IDCMD_CONFIG, HICF_ACCELERATOR);  /* not the mouse: ignored */
-    EXPECT_EQ(String(IDCMD_ACCEPT), StatusBarText());
-    HotItemChange(IDCMD_HELP, HICF_MOUSE);
-    HotItemChange(0, HICF_MOUSE | HICF_LEAVING);
-    EXPECT_EQ(String(IDS_READY), StatusBarText());
-    EXPECT_FALSE(KillTimer(window, STATUS_TEXT_TIMER));
+    SIZE natural = SizeOf(window);
+    EXPECT_NE(520, natural.cx);
+    Stop();
+    Set("MOH", "Cy", "330");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(520, SizeOf(window).cx);
+    EXPECT_EQ(330, SizeOf(window).cy);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MoveWindow(window, rect.left, rect.top, 470, 310, TRUE);
+    Click(IDCMD_EXIT);
+    EXPECT_FALSE(IsWindow(window));
+    Stop();
+    ASSERT_TRUE(Start());
+    ShowWindow(window, SW_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(window)); /* minimising hides it from the taskbar */
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    RunPostedCommands();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_EQ("470", Saved("Cx"));
+    EXPECT_EQ("310", Saved("Cy"));
 }
 
 /* Reads the tray menu from another thread while it is open, then closes it with the keyboard:
@@ -234,23 +239,9 @@ protected:
     HWND &editor = others[0], &viewer = others[1], &hidden = others[5];
 };
 
-TEST_F(Foreground, ACallMinimisesTheOtherTitledWindowsAndTakesTheFront)
-{
-    ASSERT_TRUE(Start());
-    SetForegroundWindow(editor);
-    ASSERT_EQ(editor, GetForegroundWindow());
-    CallComes();
-    for (HWND other : others)
-        EXPECT_EQ(other == editor || other == viewer, IsIconic(other) != FALSE) << TextOf(other);
-    EXPECT_FALSE(IsIconic(window));
-    EXPECT_FALSE(IsWindowVisible(hidden));
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(window, GetForegroundWindow());
-    EXPECT_TRUE(trace.Has("Minimize foreground window Editor"));
-}
-
-/* Who had the front when the call came; the disconnect gives it back to that window as it was,
-   and to no other: not when it was closed meanwhile, nor when the status window had it. */
+/* A call minimises the other titled windows and takes the front; the disconnect gives it back
+   to the window that had it, as it was, and to no other: not when it was closed meanwhile, nor
+   when the status window had it. */
 enum Front { EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW };
 
 class GiveBack : public Foreground, public ::testing::WithParamInterface<Front> {};
@@ -264,8 +255,12 @@ TEST_P(GiveBack, TheFrontReturnsToTheWindowThatHadItAsItWas)
     ShowWindow(editor, front == MAXIMISED_EDITOR ? SW_MAXIMIZE : SW_SHOWNORMAL);
     SetForegroundWindow(front == STATUS_WINDOW ? window : editor);
     CallComes();
-    EXPECT_EQ(minimised, IsIconic(editor) && IsIconic(viewer));
-    EXPECT_EQ(minimised, trace.HasPrefix("Minimize foreground window"));
+    for (HWND other : others)
+        EXPECT_EQ(minimised && (other == editor || other == viewer), IsIconic(other) != FALSE) << TextOf(other);
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
+    EXPECT_EQ(window, GetForegroundWindow());
+    EXPECT_EQ(minimised, trace.Has("Minimize foreground window Editor"));
     if (front == CLOSED_EDITOR)
         DestroyWindow(editor);
     Click(IDCMD_DISCONNECT);

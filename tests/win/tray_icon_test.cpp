@@ -149,23 +149,4 @@ TEST_F(TrayIcon, OnHoldEachPollBlinksAndBackToPhaseZeroTheNextPollEndsTheBlink)
     EXPECT_EQ(IDI_MOH_ALERT, TrayIconResource());
 }
 
-/* Idle, the icon stays (or is added for a modem that knows no state yet) only with ShowOnSystray;
-   without it the window hides too. */
-TEST_F(TrayIcon, IdleKeepsTheIconOnlyWithShowOnSystray)
-{
-    for (const char *show : {"1", "0"}) {
-        Set("MOH", "ShowOnSystray", show);
-        modem.values[MOH_ITEM_MOH_STATE] = show[0] == '1' ? MOH_STATE_LAST : MOH_STATE_NONE;
-        Start();
-        ASSERT_EQ(IDI_MOH_NORMAL, TrayIconResource());
-        RunPostedMessages();
-        ASSERT_TRUE(ShellHoldsIcon());
-        Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);
-        EXPECT_EQ(show[0] == '1' ? IDI_MOH_NORMAL : 0, TrayIconResource()) << show;
-        EXPECT_EQ(show[0] == '1', ShellHoldsIcon()) << show;
-        EXPECT_EQ(show[0] == '1', IsWindowVisible(window) != FALSE) << show;
-        DestroyWindow(window);
-    }
-}
-
 }  // namespace
