@@ -85,25 +85,6 @@ TEST_F(HelpAndAbout, EveryContextHasATopicAndCloseHelpClosesIt)
     EXPECT_EQ(nullptr, HelpWindow());
 }
 
-/* HelpName names the file and the title stands in for an empty one; with the file missing,
-   whatever the viewer shows is not the help. */
-TEST_F(HelpAndAbout, TheHelpNameNamesTheFileAndTheTitleStandsInForAnEmptyOne)
-{
-    CopyFileOver(ModulePath("Pellora.CHM"), ModulePath("Guide.CHM"));
-    CopyFileOver(ModulePath("Pellora.CHM"), ModulePath("Pellora Modem on Hold.CHM"));
-    RemoveFile(ModulePath("Pellora.CHM"));
-    Set("MOH", "HelpName", "Guide");
-    Start();
-    for (const char *name : {"Guide", "", "Pellora"}) {
-        Set("MOH", "HelpName", name);
-        ShowHelp(window, HELP_DEFAULT_TOPIC);
-        EXPECT_EQ(name[0] != 'P', TextOf(HelpWindow()) == kHelpTitle) << name;
-        CloseHelpWindow();
-    }
-    RemoveFile(ModulePath("Guide.CHM"));
-    RemoveFile(ModulePath("Pellora Modem on Hold.CHM"));
-}
-
 /* What the about box showed, read by a helper thread while the box is open. */
 struct SeenAbout {
     std::string title, product, modem, port, family;
@@ -149,7 +130,8 @@ protected:
 };
 
 /* From the context menu or the About command; a second request while the box is open shows no
-   second box; without the modem's name nothing of the modem is shown. */
+   second box; without the modem's name nothing of the modem is shown; in the language of the
+   ini file beside the about library. */
 TEST_F(AboutBox, ShowsTheModemsNamePortAndFamily)
 {
     modem.texts[MOH_ITEM_MODEM_NAME] = "Corvane V.92 Data Fax Modem";
@@ -172,21 +154,16 @@ TEST_F(AboutBox, ShowsTheModemsNamePortAndFamily)
     seen = Show(WM_CONTEXTMENU, (WPARAM)window);
     EXPECT_EQ((std::vector<std::string>{"not available", "not available", "not available"}),
               (std::vector<std::string>{seen.modem, seen.port, seen.family}));
-}
 
-TEST_F(AboutBox, TheGermanTextsComeFromTheIniBesideTheLibrary)
-{
-    modem.failAll = true;
-    Start();
+    /* The texts come from the ini file beside the about library. */
     CopyFileOver(ModulePath("DEU\\infopane.ini"), ModulePath("infopane.ini"));
-    SeenAbout seen = Show(WM_CONTEXTMENU, (WPARAM)window);
+    seen = Show(WM_CONTEXTMENU, (WPARAM)window);
     EXPECT_EQ("Info \xFC" "ber Pellora Modem on Hold", seen.title);
     EXPECT_EQ("nicht verf\xFCgbar", seen.port);
 }
 
 /* Last, as the viewer under test keeps no usable state after its window went with its owner. */
-class HelpWithTheStatusWindow : public HelpAndAbout {
-};
+class HelpWithTheStatusWindow : public HelpAndAbout {};
 
 TEST_F(HelpWithTheStatusWindow, GoesWhenTheStatusWindowCloses)
 {
