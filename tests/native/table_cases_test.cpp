@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "caller_id.h"
 #include "countdown_text.h"
@@ -98,7 +99,16 @@ std::string CallerId(const Args &a)
 {
     std::vector<char> text = Block(a[0]), name(256, 'x'), number(64, 'x');
     ParseCallerId(text.data(), text.size(), name.data(), name.size(), number.data(), number.size());
-    return std::string(name.data(), strnlen(name.data(), 256)) + "|" + std::string(number.data(), strnlen(number.data(), 64));
+    return std::string(name.data(), strnlen(name.data(), 256)) + "|" +
+           std::string(number.data(), strnlen(number.data(), 64));
+}
+
+/* The error for a scenario file, empty when it parsed. */
+std::string ParseText(const std::string &text, Scenario *scenario)
+{
+    std::string error;
+    ParseScenario("s.txt", text, scenario, &error);
+    return error;
 }
 
 /* A scenario line as the second line of a file after a comment: "kind value value2 text|text2",
@@ -106,12 +116,10 @@ std::string CallerId(const Args &a)
 std::string ScenarioLine(const Args &a)
 {
     Scenario scenario;
-    std::string error;
-    if (!ParseScenario("s.txt", "# comment\r\n  " + a[0] + "  \r\n", &scenario, &error))
-        return error;
-    const ScenarioStep &step = scenario.steps[0];
-    if (step.line != 2 || step.source != a[0])
-        return "wrong line or source";
+    std::string error = ParseText("# comment\r\n  " + a[0] + "  \r\n", &scenario);
+    const ScenarioStep &step = scenario.steps.empty() ? ScenarioStep() : scenario.steps[0];
+    if (!error.empty() || step.line != 2 || step.source != a[0])
+        return "error or wrong line: " + error;
     return std::to_string(step.kind) + " " + std::to_string(step.value) + " " + std::to_string(step.value2) + " " +
            step.text + "|" + step.text2;
 }
@@ -120,31 +128,29 @@ std::string ScenarioLine(const Args &a)
 std::string Request(const Args &a)
 {
     Scenario scenario;
-    std::string error;
-    if (!ParseScenario("s.txt", "expect request " + a[0], &scenario, &error))
-        return error;
+    std::string error = ParseText("expect request " + a[0], &scenario);
     uint32_t op, kind, item, value;
     int values = sscanf(a[1].c_str(), "%u %u %u %u", &op, &kind, &item, &value);
-    return RequestMatches(scenario.steps[0].request, op, kind, item, values == 4 ? &value : nullptr) ? "match" : "no match";
+    if (!error.empty())
+        return error;
+    bool matches = RequestMatches(scenario.steps[0].request, op, kind, item, values == 4 ? &value : nullptr);
+    return matches ? "match" : "no match";
 }
 
 /* The error for the line after a first event. */
 std::string AfterAnEvent(const std::string &line)
 {
     Scenario scenario;
-    std::string error;
-    ParseScenario("s.txt", "wait 1\n" + line + "\n", &scenario, &error);
-    return error;
+    return ParseText("wait 1\n" + line + "\n", &scenario);
 }
 
 /* The options of a command line of words, or the error. */
 std::string HostCommandLine(const Args &a)
 {
+    std::istringstream line(a[0]);
     std::vector<std::string> words = {"mohhost"};
-    for (size_t start = 0, end; start < a[0].size(); start = end + 1) {
-        end = std::min(a[0].find(' ', start), a[0].size());
-        words.push_back(a[0].substr(start, end - start) == "''" ? "" : a[0].substr(start, end - start));
-    }
+    for (std::string word; line >> word;)
+        words.push_back(word == "''" ? "" : word);
     std::vector<const char *> args;
     for (const std::string &word : words)
         args.push_back(word.c_str());
@@ -183,12 +189,12 @@ const std::map<std::string, std::function<std::string(const Args &)>> kFunctions
          }
          return codes;
      }},
-    {"lines", Lines}, {"lookup", Lookup}, {"split", Split}, {"caller-id", CallerId}, {"scenario", ScenarioLine}, {"request", Request}, {"error", [](const Args &a) { return AfterAnEvent(a[0]); }},
+    {"lines", Lines}, {"lookup", Lookup}, {"split", Split}, {"caller-id", CallerId}, {"scenario", ScenarioLine},
+    {"request", Request}, {"host", HostCommandLine}, {"error", [](const Args &a) { return AfterAnEvent(a[0]); }},
     {"refused", [](const Args &a) {   /* saying where, and more than that */
          std::string error = AfterAnEvent(a[0]);
          return error.find("s.txt:2: ") == 0 && error.size() > 20 ? "refused" : error;
      }},
-    {"host", HostCommandLine},
 };
 
 std::vector<std::string> CaseFiles()
