@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 /* Inputs that once broke a fuzz target live beside the targets, named "<target>-<anything>". */
 fs::path RegressionFolder()
 {
-    return fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "regressions";
+    return fs::path(MOH_SOURCE_DIR) / "tests" / "fuzz" / "regressions";
 }
 
 std::string ReadFile(const fs::path &path)
