@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Mutation check: plants each known fault in a scratch copy of the repository, rebuilds it
-incrementally (its own 64-bit and native builds in build/mutation/, kept between faults), runs the
-tests of the fault's area and reports which of them caught it.
+"""Mutation check: plants each fault of tests/mutation_faults.txt in a scratch copy of the
+repository, rebuilds it incrementally (its own 64-bit and native builds in build/mutation/, kept
+between faults), runs the tests of the fault's area and reports which of them caught it.
 
   tests/mutation.py --list                 the faults
   tests/mutation.py                        every fault against the tests of its area
@@ -29,104 +29,22 @@ AREAS = {
     'native': r'native_tests',
 }
 
-# (name, area, file, original text, replacement, what goes wrong)
-FAULTS = [
-    ('general-rules-not-exclusive', 'config', 'config/general_page.cpp', 'if (rule != control ||', 'if (rule == control ||',
-     'checking a call rule leaves the others checked'),
-    ('general-minimize-not-written', 'config', 'config/general_page.cpp',
-     'SaveBox(page, IDC_MINIMIZE, SET_MINIMIZE, &live.minimize);', 'live.minimize = Checked(page, IDC_MINIMIZE);',
-     'OK does not store the Minimize box'),
-    ('general-run-never-removed', 'config', 'config/general_page.cpp', 'RUN_AT_LOGON_VALUE, live.loadAtStartup',
-     'RUN_AT_LOGON_VALUE, 1', 'switching start-up off keeps the Run registration'),
-    ('general-quick-connect-not-inverted', 'config', 'config/general_page.cpp',
-     'Checked(page, IDC_QUICK_CONNECT) ? 0 : 1', 'Checked(page, IDC_QUICK_CONNECT) ? 1 : 0',
-     'the modem is told the box as it stands'),
-    ('general-disable-keeps-rules', 'config', 'config/general_page.cpp', 'if (!enable)\n            Check(page, control, 0);',
-     '', 'disabling modem-on-hold leaves a call rule checked'),
-    ('sounds-logon-display-not-written', 'config', 'config/sounds_page.cpp',
-     'WriteSettingBool(SET_LOGON_DISPLAY, Checked(page, IDC_LOGON_DISPLAY));', '',
-     'the start-up picture box is not stored'),
-    ('keypad-wrong-key', 'config', 'config/keypad_sheet.cpp', '"123456789*0#"', '"123456789*#0"',
-     'the last two keys type each other\'s character'),
-    ('language-reverse-order', 'config', 'config/language_page.cpp', 'order < 0 ? -1 : (order > 0 ? 1 : 0)',
-     'order < 0 ? 1 : (order > 0 ? -1 : 0)', 'languages listed in reverse order'),
-    ('language-no-restart', 'config', 'config/language_page.cpp', 'restartFlag = 1;', 'restartFlag = 0;',
-     'another language closes the window without rebuilding it'),
-    ('sheet-second-allowed', 'config', 'config/config_sheet.cpp', 'sheetOpen = 1;', 'sheetOpen = 0;',
-     'a second configuration sheet opens'),
-    ('splash-tenths', 'splash', 'controls/splash.cpp', 'ReadSettingInt(SET_LOGON_TIME) * 1000',
-     'ReadSettingInt(SET_LOGON_TIME) * 100', 'the picture goes after a tenth of its time'),
-    ('splash-timer-saves', 'splash', 'controls/splash.cpp', 'StopWindowTimer(dialog, SPLASH_TIMER);',
-     'StopWindowTimer(dialog, SPLASH_TIMER);\n    SaveLogonDisplay(dialog);', 'the timer stores the check box'),
-    ('splash-ok-off-by-one', 'splash', 'controls/splash.cpp', 'width - 25 - okWidth', 'width - 24 - okWidth',
-     'the OK button one pixel off'),
-    ('splash-link-colours', 'splash', 'controls/splash_picture.cpp',
-     'ReadSettingInt(SET_GREEN) & 0xFF, ReadSettingInt(SET_BLUE) & 0xFF',
-     'ReadSettingInt(SET_BLUE) & 0xFF, ReadSettingInt(SET_GREEN) & 0xFF', 'the link colour\'s green and blue swapped'),
-    ('centre-hidden-owner', 'controls', 'controls/window_placement.cpp', 'owner && IsWindowVisible(owner) &&',
-     'owner &&', 'a window centres on its hidden owner'),
-    ('button-not-pressed', 'controls', 'controls/bitmap_buttons.cpp', 'int offset = pressed ? 1 : 0;', 'int offset = 0;',
-     'a pressed button\'s picture does not move'),
-    ('page-button-not-fitted', 'controls', 'controls/bitmap_buttons.cpp', 'button->width + 3, button->height + 3',
-     'button->width + 2, button->height + 3', 'a page\'s picture button is a pixel narrower than its picture'),
-    ('resize-wrong-share', 'controls', 'libs/corvanectln/resize.cpp', 'MulDiv(dx, row.share.right, 100)',
-     'MulDiv(dx, row.share.left, 100)', 'right edges follow the left edge\'s share'),
-    ('link-no-space', 'controls', 'libs/corvanectln/link.cpp', 'if (wParam == VK_SPACE || wParam == VK_RETURN)',
-     'if (wParam == VK_RETURN)', 'Space does not open the link'),
-    ('emboss-highlight-below', 'controls', 'libs/corvanectln/bitmaps.cpp', '(y + 1) * source.width + x + 1] = light',
-     '(y + 1) * source.width + x] = light', 'the highlight straight below the ink'),
-    ('status-carrier-text', 'status', 'shell/status_display.cpp', '10026, 10026, 10028', '10026, 10027, 10028',
-     'the second carrier state shows the unused string'),
-    ('tray-log-inverted', 'status', 'shell/tray_icon.cpp', 'if (live.incomingCallLog)', 'if (!live.incomingCallLog)',
-     'the tray menu offers the call log when it is off'),
-    ('foreground-maximised-lost', 'status', 'shell/foreground.cpp', 'ShowWindow(savedForeground, SW_SHOWMAXIMIZED);',
-     'ShowWindow(savedForeground, SW_SHOWNORMAL);', 'a maximised window comes back restored'),
-    ('about-port-off-by-one', 'help', 'shell/help_about.cpp', '"COM%d", (int)value', '"COM%d", (int)value + 1',
-     'the about box shows the next port'),
-    ('help-context-command', 'help', 'shell/help_about.cpp', 'HH_HELP_CONTEXT_COMMAND = 15', 'HH_HELP_CONTEXT_COMMAND = 16',
-     'help at a context number sends the wrong command'),
-    ('dbsview-no-follow', 'tools', 'tools/dbsview/dbsview.cpp', 'LB_SETTOPINDEX, (WPARAM)result', 'LB_SETTOPINDEX, 0',
-     'the trace viewer does not follow the newest line'),
-    ('lookup-prefix-matches', 'lists', 'calllists/list_text.cpp', "    return *digits == '\\0';\n}", '    return true;\n}',
-     'a stored number that is a prefix of the caller\'s is taken for it'),
-    ('lookup-name-overrun', 'lists', 'calllists/list_text.cpp', '< nameSize - 1 ? (size_t)(tab - line) : nameSize - 1',
-     '<= nameSize - 1 ? (size_t)(tab - line) : nameSize', 'a long name is copied one byte past its buffer'),
-    ('list-order-reversed', 'lists', 'calllists/list_rows.cpp', 'rows->sortColumn) < 0;', 'rows->sortColumn) > 0;',
-     'the lists are sorted the wrong way round'),
-    ('log-record-kept', 'lists', 'calllists/list_files.cpp', "    record[0] = '\\0';\n}", '}',
-     'a logged call record is not emptied and is logged again'),
-    ('save-not-replacing', 'lists', 'calllists/list_files.cpp', 'MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH',
-     'MOVEFILE_WRITE_THROUGH', 'a save cannot replace the existing list file'),
-    ('delete-selects-one-early', 'lists', 'calllists/list_dialog.cpp', 'int next = last - (selected - 1);',
-     'int next = last - selected;', 'after a delete the entry before the following one is selected'),
-    ('open-list-misses-appends', 'lists', 'calllists/call_list_dialog.cpp',
-     'PostMessageA(dialog->window, WM_LIST_FILE_GREW, 0, 0);', '(void)dialog;', 'an open list misses the engine\'s appends'),
-    ('decision-one-short', 'engine', 'engine/engine_timers.cpp', 'if (--decisionLeft <= 0) {', 'if (--decisionLeft <= 1) {',
-     'the decision countdown ends a second early'),
-    ('hold-one-long', 'engine', 'engine/engine_timers.cpp', '    if (holdLeft <= 0)\n        EndHold(1);',
-     '    if (holdLeft < 0)\n        EndHold(1);', 'the hold countdown ends a second late'),
-    ('accept-all-outgoing', 'engine', 'engine/engine_decision.cpp', 'if (!outgoingCall && io.live->acceptAll)',
-     'if (io.live->acceptAll)', 'the accept-all rule takes the user\'s own outgoing call'),
-    ('disable-ignored', 'engine', 'engine/engine_connection.cpp', 'EnableMoh(io.live->disableMoh == 0);', 'EnableMoh(1);',
-     'modem-on-hold is enabled although the user disabled it'),
-    ('ignore-sends-disconnect', 'engine', 'engine/engine_decision.cpp', '    SetCallAction(CALL_ACTION_IGNORE);',
-     '    SetCallAction(CALL_ACTION_DISCONNECT);', 'Ignore asks the modem to drop the data connection'),
-    ('call-action-item', 'engine', 'engine/engine_requests.cpp', 'SetValue(modem, MOH_ITEM_CALL_ACTION, action)',
-     'SetValue(modem, MOH_ITEM_CALL_ACTION + 1, action)', 'call actions go to the wrong item'),
-    ('record-not-flushed', 'engine', 'engine/engine_connection.cpp',
-     'TraceFile("Waiting for inbound call");\n    FlushCallRecord();', 'TraceFile("Waiting for inbound call");',
-     'a decided call is not logged when the line comes back'),
-    ('event-names-shifted', 'engine', 'engine/event_names.cpp', '"DIAG_D3", "DIAG_CALL_WAITING_TONE_DETECTED"',
-     '"DIAG_CALL_WAITING_TONE_DETECTED", "DIAG_D3"', 'two modem states trade names in the trace'),
-    ('hold-timer-added', 'engine', 'engine/engine_timers.cpp', 'holdLeft -= io.settings->ReadInt(SET_HOLD_TIMER);',
-     'holdLeft += io.settings->ReadInt(SET_HOLD_TIMER);', 'HoldTimer lengthens the hold countdown'),
-    ('auto-reject-longer', 'engine', 'engine/engine_decision.cpp', 'if (decisionLeft >= limit)',
-     'if (decisionLeft <= limit)', 'AutoRejectTimer lengthens the decision countdown'),
-    ('delay-hold-ignored', 'engine', 'engine/engine_timers.cpp', 'int delay = io.settings->ReadInt(SET_DELAY_HOLD_TIMER);',
-     'int delay = 0;', 'DelayHoldTimer does not delay the hold countdown'),
-    ('disconnect-logged-accepted', 'engine', 'engine/engine_decision.cpp', 'MarkIfIncoming(OUTCOME_DISCONNECTED);',
-     'MarkIfIncoming(OUTCOME_ACCEPTED);', 'a disconnected call is logged as accepted'),
-]
+FAULTS_FILE = os.path.join(ROOT, 'tests', 'mutation_faults.txt')
+
+
+def read_faults(path=FAULTS_FILE):
+    """The faults as (name, area, file, original text, replacement, what goes wrong); the file says
+    how they are written."""
+    faults = []
+    for paragraph in re.split(r'\n\s*\n', open(path).read()):
+        lines = [line for line in paragraph.split('\n') if line and not line.startswith('#')]
+        if not lines:
+            continue
+        name, area, file = lines[0].split()
+        original = '\n'.join(line[1:] for line in lines[2:] if line[0] == '-')
+        replacement = '\n'.join(line[1:] for line in lines[2:] if line[0] == '+')
+        faults.append((name, area, file, original, replacement, lines[1]))
+    return faults
 
 
 def log(line, report):
@@ -270,7 +188,7 @@ def main():
     parser.add_argument('--no-baseline', action='store_true', help='skip the run without a fault')
     args = parser.parse_args()
 
-    faults = [f for f in FAULTS if not args.fault or any(word in f[0] for word in args.fault)]
+    faults = [f for f in read_faults() if not args.fault or any(word in f[0] for word in args.fault)]
     if args.list:
         for name, area, path, original, _, what in faults:
             full = os.path.join(ROOT, path)
