@@ -66,11 +66,11 @@ bench: deps
 	$(BUILD)/bench/lookup_bench
 	$(CMAKE_WIN64) >/dev/null
 	cmake --build $(BUILD)/win64 --target lookup_bench_wine list_dialog_bench_wine window_bench -j$(JOBS)
-	tests/win/wine-session.sh start $(BUILD)/win64
+	tools/wine-session.sh start $(BUILD)/win64
 	$(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/lookup_bench_wine.exe; status=$$?; \
 	  $(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/list_dialog_bench_wine.exe || status=1; \
 	  $(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/window_bench.exe || status=1; \
-	  tests/win/wine-session.sh stop $(BUILD)/win64; exit $$status
+	  tools/wine-session.sh stop $(BUILD)/win64; exit $$status
 
 # The accept-and-resume scenario under Wine, on a display of its own when none is set: pictures of
 # the status window, the host's log and the library's trace land in out/demo/.
@@ -78,12 +78,12 @@ DEMO_OUT := out/demo
 demo: win64
 	rm -rf $(DEMO_OUT)
 	mkdir -p $(DEMO_OUT)
-	tests/win/wine-session.sh start $(BUILD)/win64
+	tools/wine-session.sh start $(BUILD)/win64
 	@# Marlett draws the caption buttons; without it they show as letters.
 	@cp -n /usr/share/wine/fonts/marlett.ttf $(BUILD)/win64/wineprefix/drive_c/windows/Fonts/ 2>/dev/null || true
 	$(BUILD)/win64/wine-run.sh $(BUILD)/win64/bin/mohhost.exe --scenario scenarios/accept_and_resume.txt \
 	  --screenshots $(DEMO_OUT) --log $(DEMO_OUT)/host.log --trace $(DEMO_OUT); status=$$?; \
-	  tests/win/wine-session.sh stop $(BUILD)/win64; \
+	  tools/wine-session.sh stop $(BUILD)/win64; \
 	  echo "Pictures of the status window: $$(ls $(DEMO_OUT)/*.png 2>/dev/null | tr '\n' ' ')"; \
 	  echo "Host log: $(DEMO_OUT)/host.log; library trace: $(DEMO_OUT)/window-trace.txt, $(DEMO_OUT)/MoHlog.txt"; \
 	  if [ $$status -eq 0 ]; then echo "Every expectation held."; else echo "Some expectations failed (exit $$status)."; fi; \

@@ -31,7 +31,7 @@ install(FILES engine/moh.h resources/pellora.ini DESTINATION .)
 
 if(MOH_BUILD_TESTS)
   include(cmake/googletest.cmake)
-  configure_file(tests/win/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+  configure_file(tools/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
   enable_testing()

@@ -119,13 +119,13 @@ class Suite:
         return any(build_all() for _ in range(attempts))
 
     def start_wine(self):
-        self.run([os.path.join(ROOT, 'tests/win/wine-session.sh'), 'start', self.builds['win64']], cwd=ROOT)
+        self.run([os.path.join(ROOT, 'tools/wine-session.sh'), 'start', self.builds['win64']], cwd=ROOT)
         display = os.path.join(self.builds['win64'], 'wine-display')
         if 'DISPLAY' not in os.environ and os.path.exists(display):
             os.environ['DISPLAY'] = open(display).read().strip()
 
     def stop_wine(self):
-        self.run([os.path.join(ROOT, 'tests/win/wine-session.sh'), 'stop', self.builds['win64']], cwd=ROOT)
+        self.run([os.path.join(ROOT, 'tools/wine-session.sh'), 'stop', self.builds['win64']], cwd=ROOT)
 
     def failures(self, tests):
         """The failed tests, each as 'program' or 'program: Suite.Test' for the failed cases."""

@@ -20,8 +20,8 @@ msi_windows="Z:${msi//\//\\}"
 fail() { echo "install_test: $*" >&2; exit 1; }
 run() { "$build/wine-run.sh" "$@" >>"$runs/wine.log" 2>&1; }
 
-"$here/wine-session.sh" start "$build" || exit 1
-trap '"$here/wine-session.sh" stop "$build"' EXIT
+"$here/../../tools/wine-session.sh" start "$build" || exit 1
+trap '"$here/../../tools/wine-session.sh" stop "$build"' EXIT
 rm -rf "$runs"
 mkdir -p "$runs"
 # An earlier run that stopped half-way left the product installed.

@@ -4,8 +4,8 @@
 set -u
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/wine-session.sh" start "$build" || exit 1
-trap '"$here/wine-session.sh" stop "$build"' EXIT
+"$here/../../tools/wine-session.sh" start "$build" || exit 1
+trap '"$here/../../tools/wine-session.sh" stop "$build"' EXIT
 if [ -z "${DISPLAY:-}" ] && [ -f "$build/wine-display" ]; then
   DISPLAY=$(cat "$build/wine-display")
   export DISPLAY

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Sets up and tears down the Wine session the Windows tests run in:
+# Sets up and tears down the Wine session that the Windows tests, the benchmarks and the demo run in:
 #   wine-session.sh start BUILD_DIR   prefix in BUILD_DIR/wineprefix, a display, a persistent server
 #   wine-session.sh stop BUILD_DIR    stops the server and the display this script started
 set -u
