@@ -90,10 +90,10 @@ void AddPhoneBookEntry(const std::string &number, const std::string &name)
     CloseHandle(file);
 }
 
-std::vector<std::string> PhoneBookLines(void)
+std::vector<std::string> ListFileLines(const char *name)
 {
     std::vector<std::string> lines;
-    std::ifstream file(ProductFile("callerid.fic"), std::ios::binary);
+    std::ifstream file(ProductFile(name), std::ios::binary);
     std::string line;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')

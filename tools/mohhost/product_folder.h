@@ -14,8 +14,9 @@ std::string HostFolder(void);
 bool ResetProductFolder(std::string *problem);
 void WriteUserSetting(const std::string &section, const std::string &key, const std::string &value);
 void AddPhoneBookEntry(const std::string &number, const std::string &name);
-/* The phone book file's lines, without their CR LF. */
-std::vector<std::string> PhoneBookLines(void);
+/* The lines of a list file of the product folder ("callerid.fic", "incoming.log"), without their
+   CR LF. */
+std::vector<std::string> ListFileLines(const char *name);
 /* An empty MoHlog.txt: the library writes its file trace only into one that exists. */
 void StartTraceFile(void);
 bool CopyTraceFile(const std::string &to);

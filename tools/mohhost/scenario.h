@@ -42,6 +42,9 @@ enum ExpectKind {
     EXPECT_TRACE,       /* text: part of a line of the library's window trace */
     EXPECT_PHONE_BOOK,  /* text (number), text2 (name): an entry of the phone book file */
     EXPECT_NO_PHONE_BOOK, /* text (number): no entry of the phone book file has it */
+    EXPECT_LOG,         /* value (outcome digit), text (number), text2 (name): the incoming-call log's
+                           next line, after those of the log expectations before */
+    EXPECT_NO_LOG,      /* the incoming-call log has no line after those of the log expectations before */
 };
 
 /* A request the library may make: op and item, and the value it passed unless anyValue. An
@@ -81,6 +84,10 @@ bool ParseScenario(const std::string &fileName, const std::string &text, Scenari
 /* Whether a request made by the library (FormatRequest's fields) matches the pattern. */
 bool RequestMatches(const RequestPattern &pattern, uint32_t op, uint32_t dataKind, uint32_t item,
                     const uint32_t *value);
+
+/* Whether a line of the incoming-call log file, without its CR LF, is the call and outcome an
+   EXPECT_LOG step names. */
+bool LogLineMatches(const ScenarioStep &step, const std::string &line);
 
 /* The modem field names a "modem" step accepts, for messages. */
 extern const char kModemFields[];

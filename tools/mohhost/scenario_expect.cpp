@@ -110,6 +110,7 @@ const ExpectWord kExpects[] = {
     {"name", EXPECT_NAME}, {"number", EXPECT_NUMBER}, {"countdown", EXPECT_COUNTDOWN},
     {"commands", EXPECT_COMMANDS}, {"window", EXPECT_WINDOW}, {"line", EXPECT_LINE}, {"hook", EXPECT_HOOK},
     {"trace", EXPECT_TRACE}, {"phonebook", EXPECT_PHONE_BOOK}, {"no-phonebook", EXPECT_NO_PHONE_BOOK},
+    {"log", EXPECT_LOG}, {"no-log", EXPECT_NO_LOG},
 };
 
 bool ParseExpectation(ScenarioStep *step, std::string rest, std::string *problem)
@@ -117,6 +118,8 @@ bool ParseExpectation(ScenarioStep *step, std::string rest, std::string *problem
     static const char *const kWindow[] = {"hidden", "shown"};
     static const char *const kLine[] = {"idle", "connected", "on-hold"};
     static const char *const kHook[] = {"none", "on", "off"};
+    /* By the outcome digit the log file holds. */
+    static const char *const kOutcome[] = {"undecided", "disconnected", "accepted", "ignored"};
     switch (step->expect) {
     case EXPECT_REQUEST:
     case EXPECT_NO_REQUEST:
@@ -131,6 +134,11 @@ bool ParseExpectation(ScenarioStep *step, std::string rest, std::string *problem
         return ParseChoice(NextWord(&rest), kHook, 3, &step->value, problem) && NothingMore(rest, problem);
     case EXPECT_PHONE_BOOK:
         return ParseNumberAndName(rest, &step->text, &step->text2, problem);
+    case EXPECT_LOG:
+        return ParseChoice(NextWord(&rest), kOutcome, 4, &step->value, problem) &&
+               ParseNumberAndName(rest, &step->text, &step->text2, problem);
+    case EXPECT_NO_LOG:
+        return NothingMore(rest, problem);
     case EXPECT_NO_PHONE_BOOK:
         step->text = NextWord(&rest);
         if (step->text.empty()) {
@@ -163,7 +171,7 @@ bool ParseExpect(std::string rest, ScenarioStep *step, std::string *problem)
         }
     }
     *problem = "expected what to check: request, no-request, status, name, number, countdown, commands, window, "
-               "line, hook, trace, phonebook or no-phonebook; got " + Quoted(word);
+               "line, hook, trace, phonebook, no-phonebook, log or no-log; got " + Quoted(word);
     return false;
 }
 
@@ -174,4 +182,11 @@ bool RequestMatches(const RequestPattern &pattern, uint32_t op, uint32_t dataKin
     if (dataKind == MODEM_DATA_ACTION || op != pattern.op || item != pattern.item)
         return false;
     return pattern.anyValue || (value && *value == pattern.value);
+}
+
+bool LogLineMatches(const ScenarioStep &step, const std::string &line)
+{
+    std::string call = step.text2 + "\t" + step.text + "\t", outcome = "\t" + std::to_string(step.value);
+    return line.compare(0, call.size(), call) == 0 && line.size() >= call.size() + outcome.size() &&
+           line.compare(line.size() - outcome.size(), outcome.size(), outcome) == 0;
 }

@@ -27,6 +27,7 @@ bool windowSeen;
 int expectations;
 int failures;
 size_t requestCursor;   /* requests before it are used up by earlier request expectations */
+size_t logLinesSeen;    /* incoming-call log lines matched by earlier log expectations */
 
 bool waiting;
 int64_t waitEnd;
@@ -94,7 +95,7 @@ void CheckRequest(const ScenarioStep &step)
 
 void CheckPhoneBook(const ScenarioStep &step)
 {
-    std::vector<std::string> lines = PhoneBookLines();
+    std::vector<std::string> lines = ListFileLines("callerid.fic");
     std::string entry = step.text2 + "\t" + step.text;
     bool found = false;
     for (const std::string &line : lines) {
@@ -108,6 +109,16 @@ void CheckPhoneBook(const ScenarioStep &step)
     for (const std::string &line : lines)
         all += (all.empty() ? "" : " | ") + line;
     Fail(step, step.source + ": the phone book holds " + (all.empty() ? "nothing" : Quoted(all)));
+}
+
+void CheckLog(const ScenarioStep &step)
+{
+    std::vector<std::string> lines = ListFileLines("incoming.log");
+    std::string next = logLinesSeen < lines.size() ? lines[logLinesSeen] : "";
+    if (step.expect == EXPECT_LOG && logLinesSeen < lines.size() && LogLineMatches(step, next))
+        ++logLinesSeen;
+    else if (step.expect == EXPECT_LOG || logLinesSeen < lines.size())
+        Fail(step, step.source + ": the log's next line is " + (next.empty() ? "missing" : Quoted(next)));
 }
 
 /* What the status window or the modem shows for a text-like expectation. */
@@ -156,6 +167,10 @@ void CheckExpectation(const ScenarioStep &step)
     case EXPECT_PHONE_BOOK:
     case EXPECT_NO_PHONE_BOOK:
         CheckPhoneBook(step);
+        return;
+    case EXPECT_LOG:
+    case EXPECT_NO_LOG:
+        CheckLog(step);
         return;
     default:
         break;
