@@ -64,45 +64,15 @@ const std::map<int, std::string> &EnglishStrings()
     return strings;
 }
 
-/* name: "Section/Key" */
-const SettingDefinition *FindKey(const std::string &name)
-{
-    for (const SettingDefinition &known : kSettingCatalogue)
-        if (name == std::string(known.section) + "/" + known.name)
-            return &known;
-    return nullptr;
-}
-
 }  // namespace
 
-const std::vector<EngineRig::SettingValue> &EngineRig::DefaultValues()
+EngineRig::EngineRig() : settings(DefaultSettings())
 {
-    static std::vector<SettingValue> values;
-    if (!values.empty())
-        return values;
-    values.resize(SETTING_COUNT);
-    for (const auto &setting : DefaultSettings())
-        if (const SettingDefinition *known = FindKey(setting.first))
-            values[known->key] = {true, setting.second};
-    return values;
-}
-
-EngineRig::EngineRig() : settings(DefaultValues())
-{
-}
-
-void EngineRig::SetSetting(const std::string &section, const std::string &key, const std::string &value)
-{
-    if (const SettingDefinition *known = FindKey(section + "/" + key))
-        settings[known->key] = {true, value};
 }
 
 void EngineRig::SetSetting(SettingKey key, int value)
 {
-    char text[16];
-    snprintf(text, sizeof text, "%d", value);
-    settings[key].present = true;
-    settings[key].text = text;
+    SetSetting(kSettingCatalogue[key].section, kSettingCatalogue[key].name, std::to_string(value));
 }
 
 void EngineRig::Load()
@@ -239,7 +209,8 @@ void EngineRig::StopTimer(int id)
 
 const char *EngineRig::Setting(SettingKey key) const
 {
-    return key >= 0 && key < SETTING_COUNT && settings[key].present ? settings[key].text.c_str() : nullptr;
+    auto found = settings.find(std::string(kSettingCatalogue[key].section) + "/" + kSettingCatalogue[key].name);
+    return found == settings.end() ? nullptr : found->second.c_str();
 }
 
 int EngineRig::ReadInt(SettingKey key)

@@ -37,8 +37,10 @@ class EngineRig : public ModemPort, public WindowPort, public TimerPort, public 
 public:
     /* Settings start from the product's default settings file. */
     EngineRig();
-    /* A key the engine never reads is left alone. */
-    void SetSetting(const std::string &section, const std::string &key, const std::string &value);
+    void SetSetting(const std::string &section, const std::string &key, const std::string &value)
+    {
+        settings[section + "/" + key] = value;
+    }
     void SetSetting(SettingKey key, int value);
     /* The window is up: live settings are read and the engine starts. */
     void Load();
@@ -112,13 +114,7 @@ private:
     enum { TIMER_SLOTS = TIMER_DELAYED_HOLD + 1 };
     Timer timers[TIMER_SLOTS] = {};
     uint64_t nextOrder = 0;
-    /* The values of the keys the engine reads, by key; a key missing from the file is null. */
-    struct SettingValue {
-        bool present;
-        std::string text;
-    };
-    std::vector<SettingValue> settings;
-    static const std::vector<SettingValue> &DefaultValues();
+    std::map<std::string, std::string> settings;   /* the user's settings file: "Section/Key" = value */
     const char *Setting(SettingKey key) const;
     void Keep(std::vector<std::string> *trace, const char *text);
 };

@@ -12,40 +12,26 @@ namespace {
 namespace fs = std::filesystem;
 
 /* Inputs that once broke a fuzz target live beside the targets, named "<target>-<anything>". */
-fs::path RegressionFolder()
-{
-    return fs::path(MOH_SOURCE_DIR) / "tests" / "fuzz" / "regressions";
-}
-
-std::string ReadFile(const fs::path &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool StartsWith(const std::string &text, const char *prefix)
-{
-    return text.compare(0, strlen(prefix), prefix) == 0;
-}
-
 TEST(FuzzRegressions, EverySavedInputPassesItsTargetsChecks)
 {
-    ASSERT_TRUE(fs::is_directory(RegressionFolder()));
+    const struct {
+        const char *prefix;
+        void (*check)(const uint8_t *, size_t);
+    } targets[] = {{"caller_id-", CheckCallerId}, {"list_line-", CheckListLine}, {"phone_book-", CheckPhoneBook}};
     int replayed = 0;
-    for (const fs::directory_entry &entry : fs::directory_iterator(RegressionFolder())) {
+    for (const fs::directory_entry &entry : fs::directory_iterator(fs::path(MOH_SOURCE_DIR) / "tests/fuzz/regressions")) {
         std::string name = entry.path().filename().string();
-        std::string input = ReadFile(entry.path());
-        const uint8_t *data = (const uint8_t *)input.data();
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::string input((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         SCOPED_TRACE(name);
-        if (StartsWith(name, "caller_id-"))
-            CheckCallerId(data, input.size());
-        else if (StartsWith(name, "list_line-"))
-            CheckListLine(data, input.size());
-        else if (StartsWith(name, "phone_book-"))
-            CheckPhoneBook(data, input.size());
-        else
-            ADD_FAILURE() << "no fuzz target for " << name;
-        ++replayed;
+        int checked = 0;
+        for (const auto &target : targets)
+            if (name.compare(0, strlen(target.prefix), target.prefix) == 0) {
+                target.check((const uint8_t *)input.data(), input.size());
+                ++checked;
+            }
+        EXPECT_EQ(1, checked) << "no fuzz target for " << name;
+        replayed += checked;
     }
     EXPECT_GT(replayed, 0);
 }

@@ -75,7 +75,8 @@ TEST(ModemModel, RefusesTheUnknown)
     EXPECT_EQ(0, Ask(&modem, MODEM_OP_SET, MODEM_DATA_ACTION, 12345, nullptr));
 }
 
-TEST(ModemModel, TextAnswersAreCutAndTerminated)
+/* Its answers cut and terminated, and the requests as the host's log writes them. */
+TEST(ModemModel, TextsAreCutAndTerminated)
 {
     ModemModel modem;
     ModemCallerId(&modem, "5550123", "Ann Smith");
@@ -88,10 +89,6 @@ TEST(ModemModel, TextAnswersAreCutAndTerminated)
     EXPECT_EQ(0, ModemAnswer(&modem, MODEM_OP_GET, MODEM_DATA_STRING, ITEM_CALLER_ID, buffer, 0, nullptr));
     ModemCallerId(&modem, "-", "P");
     EXPECT_EQ("NAME = P\r\n", modem.callerIdText);
-}
-
-TEST(ModemModel, RequestsAsText)
-{
     uint32_t one = 1;
     EXPECT_EQ("get 104", FormatRequest(MODEM_OP_GET, MODEM_DATA_STRING, 104, nullptr));
     EXPECT_EQ("delete 22=1", FormatRequest(MODEM_OP_DELETE, MODEM_DATA_DWORD, 22, &one));

@@ -1,15 +1,6 @@
 #include "engine_fixture.h"
 
-#include <commctrl.h>
-
 #include "module_folder.h"
-
-namespace {
-
-const int kCallCommands[] = {IDCMD_ACCEPT, IDCMD_IGNORE, IDCMD_DISCONNECT, IDCMD_CALL, IDCMD_RECONNECT};
-const char kCommandLetters[] = "AIDCR";
-
-}  // namespace
 
 void EngineTest::SetUp()
 {
@@ -77,35 +68,6 @@ void EngineTest::RunPostedCommands()
             DispatchMessageA(&message);
         }
     }
-}
-
-std::string EngineTest::Commands()
-{
-    HWND toolbar = FindWindowExA(window, NULL, TOOLBARCLASSNAMEA, NULL);
-    HMENU menu = GetMenu(window);
-    std::string states;
-    for (int i = 0; i < 5; ++i) {
-        int command = kCallCommands[i];
-        LRESULT button = SendMessageA(toolbar, TB_GETSTATE, (WPARAM)command, 0);
-        UINT item = GetMenuState(menu, (UINT)command, MF_BYCOMMAND);
-        bool buttonOn = button != -1 && (button & TBSTATE_ENABLED) && !(button & TBSTATE_INDETERMINATE);
-        bool buttonGrey = button != -1 && (button & TBSTATE_INDETERMINATE) && !(button & TBSTATE_ENABLED);
-        bool itemGrey = item != (UINT)-1 && (item & MF_GRAYED);
-        bool itemOn = item != (UINT)-1 && !(item & (MF_GRAYED | MF_DISABLED));
-        char state = buttonOn && itemOn ? '+' : buttonGrey && itemGrey ? '-' : '?';
-        if (!states.empty())
-            states += ' ';
-        states += kCommandLetters[i];
-        states += state;
-    }
-    return states;
-}
-
-std::string EngineTest::Text(int control)
-{
-    char text[1024] = "";
-    GetDlgItemTextA(window, control, text, sizeof text);
-    return text;
 }
 
 std::string EngineTest::String(UINT id)

@@ -1,6 +1,6 @@
 /* The real library with its main window, driven as a dialer and a user drive it: events through
    AlertMOH, answers from a recording fake modem, time by WM_TIMER, clicks by WM_COMMAND. The
-   call commands' states are read back from the toolbar and the menu bar. */
+   window is read back as the development host reads it. */
 #ifndef ENGINE_FIXTURE_H
 #define ENGINE_FIXTURE_H
 
@@ -13,6 +13,7 @@
 #include "library_under_test.h"
 #include "moh.h"
 #include "mohres.h"
+#include "status_window.h"
 #include "trace_capture.h"
 
 /* The main window's timers. */
@@ -42,9 +43,9 @@ protected:
     void RunPostedCommands();
 
     /* "A+ I- D- C- R-": Accept, Ignore, Disconnect, Call, Reconnect enabled (+) or grey (-), read
-       from the toolbar and the menu; '?' where the two disagree or the state is neither. */
-    std::string Commands();
-    std::string Text(int control);
+       from the toolbar and the menu; '?' where the two disagree. */
+    std::string Commands() { return CommandStatesText(CommandStates(window)); }
+    std::string Text(int control) { return ControlText(window, control); }
     std::string String(UINT id);
     /* The modem requests since the last ClearLog, e.g. "set 0=1, get 120". */
     std::string Requests();
