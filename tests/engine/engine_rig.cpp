@@ -90,6 +90,7 @@ void EngineRig::Load()
     EnginePorts ports = {this, this, this, this, this, this, this, &live};
     engine.reset(new CallEngine(ports));
     engine->Start();
+    invariants.Start();
     Deliver();
 }
 
@@ -103,13 +104,11 @@ bool EngineRig::Deliver(int limit)
         } else if (!modem.reports.empty()) {
             ModemEvent event = modem.reports.front();
             modem.reports.pop_front();
-            if (watch)
-                watch->BeforeStep();
+            invariants.BeforeStep();
             /* The library's event entry drops every event while modem-on-hold is off. */
             if (!live.disableMoh)
                 engine->OnHostEvent(event.kind, event.value);
-            if (watch)
-                watch->AfterStep(0, &event);
+            invariants.AfterStep(0, &event);
         } else {
             return true;
         }
@@ -130,11 +129,9 @@ void EngineRig::Advance(int64_t milliseconds)
             break;
         now = timers[next].due;
         timers[next].due += timers[next].period;
-        if (watch)
-            watch->BeforeStep();
+        invariants.BeforeStep();
         engine->OnTimer(next);
-        if (watch)
-            watch->AfterStep(0, nullptr);
+        invariants.AfterStep(0, nullptr);
         Deliver();
     }
     now = until;
@@ -157,11 +154,9 @@ bool EngineRig::Click(int command)
 
 void EngineRig::Command(int command)
 {
-    if (watch)
-        watch->BeforeStep();
+    invariants.BeforeStep();
     engine->OnCommand(command);
-    if (watch)
-        watch->AfterStep(command, nullptr);
+    invariants.AfterStep(command, nullptr);
 }
 
 std::string EngineRig::CommandStates() const

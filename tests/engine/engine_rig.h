@@ -1,7 +1,8 @@
 /* The call engine on a bench: every port kept in memory (a simulated modem answering its
    requests, the window's commands, fields and prompts, timers on a clock of the rig's own, the
    settings file, the call lists and the trace), and the host's order of delivery: the commands
-   the engine posted to itself first, then the modem's reports one at a time. */
+   the engine posted to itself first, then the modem's reports one at a time. The engine's
+   invariants are checked around every step. */
 #ifndef ENGINE_RIG_H
 #define ENGINE_RIG_H
 
@@ -14,22 +15,13 @@
 #include <vector>
 
 #include "call_engine.h"
+#include "engine_invariants.h"
 #include "modem_model.h"
 
 struct RigRequest {
     uint32_t op, dataKind, item;
     bool hasValue;
     uint32_t value;
-};
-
-/* Told around each step the rig gives the engine (a command, a host event or a timer tick),
-   for checks after every step. */
-class StepWatch {
-public:
-    virtual ~StepWatch() = default;
-    virtual void BeforeStep() = 0;
-    /* command is 0 and event null for a timer tick. */
-    virtual void AfterStep(int command, const ModemEvent *event) = 0;
 };
 
 class EngineRig : public ModemPort, public WindowPort, public TimerPort, public SettingsPort,
@@ -63,7 +55,6 @@ public:
     std::deque<int> posted;
     std::vector<std::string> windowTrace;
     bool keepTrace = true;   /* off where nobody reads the trace: the lines are still composed */
-    StepWatch *watch = nullptr;
     std::vector<std::string> phoneBook;   /* "name TAB number" */
     std::vector<std::string> callLog;     /* whole lines */
     LiveSettings live = {};
@@ -71,6 +62,7 @@ public:
     int64_t now = 0;
     int addsOfKnownCallers = 0;   /* additions asked for a number the phone book holds */
     int64_t timesTaken = 0;
+    EngineInvariants invariants{*this};
 
     /* Ports */
     int Request(uint32_t op, uint32_t dataKind, uint32_t item, char *buffer, uint32_t length,

@@ -15,7 +15,7 @@ common=(-std=c++17 -g -O2 -Wall -Wextra -Werror -fno-sanitize-recover=all -I"$en
 for folder in calllists resources shell tests/engine tools/mohhost; do common+=(-I"$PWD/$folder"); done
 engine_sources=("$engine"/engine_*.cpp "$engine"/{caller_id,bounded_text,countdown_text,event_names,setting_catalogue,trace_line}.cpp
                 "$PWD/calllists/call_log_record.cpp")
-bench_sources=("$PWD/tests/fuzz/engine_events_fuzzer.cpp" "$PWD/tests/engine/engine_rig.cpp"
+bench_sources=("$PWD/tests/fuzz/engine_events_fuzzer.cpp" "$PWD/tests/engine/engine_rig.cpp" "$PWD/tests/engine/engine_invariants.cpp"
                "$PWD/tools/mohhost/modem_model.cpp" "$PWD/calllists/list_text.cpp")
 (cd "$objects/engine" && "$cxx" "${common[@]}" -fsanitize=fuzzer-no-link,address,undefined -c "${engine_sources[@]}")
 (cd "$objects/bench" && "$cxx" "${common[@]}" -fsanitize=address,undefined -c "${bench_sources[@]}")

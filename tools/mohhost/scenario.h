@@ -85,6 +85,11 @@ bool ParseScenario(const std::string &fileName, const std::string &text, Scenari
 bool RequestMatches(const RequestPattern &pattern, uint32_t op, uint32_t dataKind, uint32_t item,
                     const uint32_t *value);
 
+/* Whether the command states seen ("+-+-+", as EXPECT_COMMANDS) are those the step wants. */
+bool CommandsMatch(const std::string &wanted, const std::string &states);
+/* Whether the phone book's lines, without their CR LF, meet an EXPECT_PHONE_BOOK or
+   EXPECT_NO_PHONE_BOOK step. */
+bool PhoneBookShows(const ScenarioStep &step, const std::vector<std::string> &lines);
 /* Whether a line of the incoming-call log file, without its CR LF, is the call and outcome an
    EXPECT_LOG step names. */
 bool LogLineMatches(const ScenarioStep &step, const std::string &line);

@@ -190,3 +190,22 @@ bool LogLineMatches(const ScenarioStep &step, const std::string &line)
     return line.compare(0, call.size(), call) == 0 && line.size() >= call.size() + outcome.size() &&
            line.compare(line.size() - outcome.size(), outcome.size(), outcome) == 0;
 }
+
+bool CommandsMatch(const std::string &wanted, const std::string &states)
+{
+    for (size_t i = 0; i < wanted.size() && i < states.size(); ++i)
+        if (wanted[i] != '.' && wanted[i] != states[i])
+            return false;
+    return true;
+}
+
+bool PhoneBookShows(const ScenarioStep &step, const std::vector<std::string> &lines)
+{
+    bool found = false;
+    for (const std::string &line : lines) {
+        size_t tab = line.find('\t');
+        found = found || (step.expect == EXPECT_PHONE_BOOK ? line == step.text2 + "\t" + step.text
+                                                           : tab != std::string::npos && line.substr(tab + 1) == step.text);
+    }
+    return found == (step.expect == EXPECT_PHONE_BOOK);
+}

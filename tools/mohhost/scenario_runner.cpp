@@ -96,14 +96,7 @@ void CheckRequest(const ScenarioStep &step)
 void CheckPhoneBook(const ScenarioStep &step)
 {
     std::vector<std::string> lines = ListFileLines("callerid.fic");
-    std::string entry = step.text2 + "\t" + step.text;
-    bool found = false;
-    for (const std::string &line : lines) {
-        size_t tab = line.find('\t');
-        found = found || (step.expect == EXPECT_PHONE_BOOK ? line == entry
-                                                           : tab != std::string::npos && line.substr(tab + 1) == step.text);
-    }
-    if (found == (step.expect == EXPECT_PHONE_BOOK))
+    if (PhoneBookShows(step, lines))
         return;
     std::string all;
     for (const std::string &line : lines)
@@ -133,14 +126,6 @@ std::string Seen(const ScenarioStep &step, HWND window)
     case EXPECT_WINDOW: return kWindow[IsShown(window) ? 1 : 0];
     default: return "";
     }
-}
-
-bool CommandsMatch(const std::string &wanted, const std::string &states)
-{
-    for (size_t i = 0; i < wanted.size() && i < states.size(); ++i)
-        if (wanted[i] != '.' && wanted[i] != states[i])
-            return false;
-    return true;
 }
 
 void CheckExpectation(const ScenarioStep &step)
