@@ -4,9 +4,8 @@
    the scenario runs under Wine. */
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -19,15 +18,10 @@ namespace {
 std::vector<std::string> ScenarioFiles()
 {
     std::vector<std::string> files;
-    for (const char *folder : {"scenarios", "tests/engine/scenarios"}) {
-        std::string path = std::string(MOH_SOURCE_DIR) + "/" + folder;
-        if (DIR *dir = opendir(path.c_str())) {
-            while (dirent *entry = readdir(dir))
-                if (strstr(entry->d_name, ".txt"))
-                    files.push_back(path + "/" + entry->d_name);
-            closedir(dir);
-        }
-    }
+    for (const char *folder : {"/scenarios", "/tests/engine/scenarios"})
+        for (const auto &entry : std::filesystem::directory_iterator(MOH_SOURCE_DIR + std::string(folder)))
+            if (entry.path().extension() == ".txt")
+                files.push_back(entry.path().string());
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -69,14 +63,9 @@ private:
     void Run(const ScenarioStep &step)
     {
         SCOPED_TRACE(scenario.fileName + ":" + std::to_string(step.line) + ": " + step.source);
+        if (ModemReportStep(&rig.modem, step))
+            return;
         switch (step.kind) {
-        case STEP_CONNECT: ModemConnect(&rig.modem, (uint32_t)step.value, (uint32_t)step.value2); break;
-        case STEP_IDLE: ModemGoIdle(&rig.modem); break;
-        case STEP_TONE: ModemCallWaitingTone(&rig.modem); break;
-        case STEP_CALLER: ModemCallerId(&rig.modem, step.text, step.text2); break;
-        case STEP_RESPONSE: ModemRemoteResponse(&rig.modem, (uint32_t)step.value); break;
-        case STEP_STATE: ModemReportState(&rig.modem, (uint32_t)step.value); break;
-        case STEP_DIAG: ModemReportDiag(&rig.modem, (uint32_t)step.value); break;
         case STEP_CLICK: EXPECT_TRUE(rig.Click((int)step.value)) << "the command is grey"; break;
         case STEP_WAIT: rig.Advance(step.value); break;
         case STEP_BOX:
@@ -143,14 +132,6 @@ private:
     size_t logLinesSeen = 0;
 };
 
-Scenario Parse(const std::string &name, const std::string &text)
-{
-    Scenario scenario;
-    std::string error;
-    EXPECT_TRUE(ParseScenario(name, text, &scenario, &error)) << error;
-    return scenario;
-}
-
 class EngineScenario : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EngineScenario, HoldsEveryExpectationOfTheEngine)
@@ -158,7 +139,10 @@ TEST_P(EngineScenario, HoldsEveryExpectationOfTheEngine)
     std::ifstream file(GetParam());
     std::stringstream text;
     text << file.rdbuf();
-    Player(Parse(GetParam().substr(GetParam().rfind('/') + 1), text.str())).Play();
+    Scenario scenario;
+    std::string error;
+    ASSERT_TRUE(ParseScenario(GetParam().substr(GetParam().rfind('/') + 1), text.str(), &scenario, &error)) << error;
+    Player(scenario).Play();
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, EngineScenario, ::testing::ValuesIn(ScenarioFiles()),

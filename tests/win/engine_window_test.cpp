@@ -1,25 +1,23 @@
 /* The engine behind the real window and the three exports: what only they show (the toolbar and
-   the menu together, the values preset in requests, the files written, the window's own timers,
-   pictures and closing). The engine's logic is played natively against scenario files. */
+   the menu together, the values preset in requests, the files written, the window's own timers
+   and closing). The engine's logic is played natively against scenario files. */
 #include "engine_fixture.h"
 
 #include <commctrl.h>
+
+#include <regex>
 
 #include "message_box_answerer.h"
 #include "module_folder.h"
 
 namespace {
 
-class Engine : public EngineTest {
-protected:
-    HANDLE StatePicture() { return (HANDLE)SendDlgItemMessageA(window, IDC_STATE_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0); }
-};
+class Engine : public EngineTest {};
 
 TEST_F(Engine, ACallThroughTheExportsWithItsRequestsCommandsFilesAndTrace)
 {
     WriteFileBytes(ProductPath("MoHlog.txt"), "");
     ASSERT_TRUE(Start());
-    EXPECT_EQ("A- I- D- C- R-", Commands());
     ClearLog();
     ConnectV92();
     EXPECT_EQ("set 0=1, set 22=1, get 120, get 105, get 89, get 65, get 121", Requests());
@@ -31,25 +29,14 @@ TEST_F(Engine, ACallThroughTheExportsWithItsRequestsCommandsFilesAndTrace)
     CallWaits();
     EXPECT_EQ("get 104, get 108, get 102", Requests());
     EXPECT_EQ("A+ I+ D+ C- R-", Commands());
-    EXPECT_EQ("Ann", Text(IDC_CALLER_NAME));
-    EXPECT_EQ("0123456", Text(IDC_CALLER_NUMBER));
     EXPECT_EQ("Ann\t0123456\r\n", PhoneBook());
-    ClearLog();
     Click(IDCMD_ACCEPT);
-    EXPECT_EQ("set 2=1", Requests());
     Alert(MOH_EVENT_MOH_STATE, MOH_STATE_WAIT_FOR_CALL_RESUME);
     EXPECT_EQ("A- I- D+ C- R+", Commands());
-    Tick(HOLD_TIMER);
-    EXPECT_EQ("00:59", Text(IDC_COUNTDOWN));
-    ClearLog();
     Click(IDCMD_RECONNECT);
-    EXPECT_EQ("set 2=4", Requests());
-    EXPECT_EQ("", CallLog());
     Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
-    std::string logged = CallLog(), stamp = logged.substr(12, 19);   /* "2026-12-06 08:30:00" */
-    EXPECT_EQ("Ann\t0123456\t" + stamp + "\t2\r\n", logged);
-    EXPECT_EQ("-- ::", stamp.substr(4, 1) + stamp.substr(7, 1) + stamp.substr(10, 1) + stamp.substr(13, 1) + stamp.substr(16, 1));
-    EXPECT_EQ("A- I- D- C+ R-", Commands());
+    EXPECT_TRUE(std::regex_match(CallLog(), std::regex("Ann\t0123456\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\t2\r\n")))
+        << CallLog();
 
     std::vector<std::string> lines;
     std::string file = ReadFileBytes(ProductPath("MoHlog.txt"));
@@ -219,6 +206,7 @@ TEST_P(EndedWithBothCountdowns, LetsTheWindowCloseWithoutTheOnHoldMessage)
 
 INSTANTIATE_TEST_SUITE_P(IgnoreOrIdle, EndedWithBothCountdowns, ::testing::Bool());
 
+/* The warning's blink and the disconnect at zero are the hold-timeout scenario's. */
 TEST_F(Engine, TheHoldWarningBringsBackAMinimisedWindowAndItsBlinkStopsAtTheEnd)
 {
     modem.values[MOH_ITEM_MAX_HOLD_TIME] = 12;
@@ -234,41 +222,9 @@ TEST_F(Engine, TheHoldWarningBringsBackAMinimisedWindowAndItsBlinkStopsAtTheEnd)
     Tick(HOLD_TIMER);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(IsIconic(window));
-    Tick(BLINK_TIMER);
-    EXPECT_EQ("", Text(IDC_COUNTDOWN));
-    Tick(BLINK_TIMER);
-    EXPECT_EQ("00:10", Text(IDC_COUNTDOWN));
-    ClearLog();
     Tick(HOLD_TIMER, 10);
-    EXPECT_EQ("set 2=2", Requests());
     EXPECT_FALSE(TimerWasRunning(BLINK_TIMER));
 }
-
-class Ring : public Engine, public ::testing::WithParamInterface<const char *> {};
-
-TEST_P(Ring, AnimatesTheStatePictureWithOrWithoutSound)
-{
-    Set("Sounds", "Enable", GetParam());
-    Set("Sounds", "Ring", "c:\\no such ring.wav");
-    ASSERT_TRUE(Start());
-    ConnectV92();
-    HANDLE still = StatePicture();
-    CallWaits();
-    Tick(RING_TIMER);
-    HANDLE first = StatePicture();
-    Tick(RING_TIMER);
-    HANDLE second = StatePicture();
-    Tick(RING_TIMER);
-    EXPECT_NE(still, first);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(still, StatePicture());
-    Tick(RING_TIMER, 20);
-    Click(IDCMD_IGNORE);
-    EXPECT_EQ(still, StatePicture());
-    EXPECT_FALSE(TimerWasRunning(RING_TIMER));
-}
-
-INSTANTIATE_TEST_SUITE_P(Sounds, Ring, ::testing::Values("1", "0"));
 
 TEST_F(Engine, UnknownTimersDoNothingAndTheStatusBarGetsItsTextBack)
 {

@@ -3,6 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "scenario.h"
+
 namespace {
 
 void Report(ModemModel *modem, uint32_t kind, uint32_t value)
@@ -229,4 +231,18 @@ const char *LineStateName(LineState line)
 const char *HookStateName(HookState hook)
 {
     return hook == HOOK_NONE ? "none" : hook == HOOK_ON ? "on" : "off";
+}
+
+bool ModemReportStep(ModemModel *modem, const ScenarioStep &step)
+{
+    switch (step.kind) {
+    case STEP_CONNECT: ModemConnect(modem, (uint32_t)step.value, (uint32_t)step.value2); return true;
+    case STEP_IDLE: ModemGoIdle(modem); return true;
+    case STEP_TONE: ModemCallWaitingTone(modem); return true;
+    case STEP_CALLER: ModemCallerId(modem, step.text, step.text2); return true;
+    case STEP_RESPONSE: ModemRemoteResponse(modem, (uint32_t)step.value); return true;
+    case STEP_STATE: ModemReportState(modem, (uint32_t)step.value); return true;
+    case STEP_DIAG: ModemReportDiag(modem, (uint32_t)step.value); return true;
+    default: return false;
+    }
 }

@@ -88,6 +88,10 @@ void ModemCallerId(ModemModel *modem, const std::string &number, const std::stri
 void ModemRemoteResponse(ModemModel *modem, uint32_t response);
 void ModemReportState(ModemModel *modem, uint32_t state);
 void ModemReportDiag(ModemModel *modem, uint32_t diag);
+/* The report a scenario step asks of the modem (connect, idle, tone, caller, response, state or
+   diag); false for any other step. */
+struct ScenarioStep;
+bool ModemReportStep(ModemModel *modem, const ScenarioStep &step);
 
 /* Sets one of the values the modem answers, by its scenario name (see kModemFields): diag,
    state, response, modulation, family, decision-time, hold-time, port, name (text),

@@ -258,22 +258,15 @@ void PrepareStep(const ScenarioStep &step)
 void RunStep(const ScenarioStep &step)
 {
     HostLog("step %d: %s", step.line, step.source.c_str());
+    if (ModemReportStep(&modem, step))
+        return;
     switch (step.kind) {
-    case STEP_SETTING:
-    case STEP_PHONE_BOOK:
-    case STEP_MODEM: PrepareStep(step); break;
-    case STEP_CONNECT: ModemConnect(&modem, (uint32_t)step.value, (uint32_t)step.value2); break;
-    case STEP_IDLE: ModemGoIdle(&modem); break;
-    case STEP_TONE: ModemCallWaitingTone(&modem); break;
-    case STEP_CALLER: ModemCallerId(&modem, step.text, step.text2); break;
-    case STEP_RESPONSE: ModemRemoteResponse(&modem, (uint32_t)step.value); break;
-    case STEP_STATE: ModemReportState(&modem, (uint32_t)step.value); break;
-    case STEP_DIAG: ModemReportDiag(&modem, (uint32_t)step.value); break;
     case STEP_CLICK: Click(step); break;
     case STEP_WAIT: StartWait(step.value); break;
     case STEP_SHOT: TakeShot(step); break;
     case STEP_BOX: AnswerBox(step); break;
     case STEP_EXPECT: CheckExpectation(step); break;
+    default: PrepareStep(step); break;
     }
 }
 
