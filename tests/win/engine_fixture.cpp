@@ -1,7 +1,5 @@
 #include "engine_fixture.h"
 
-#include "module_folder.h"
-
 void EngineTest::SetUp()
 {
     ResetModuleFolder();
@@ -24,11 +22,6 @@ void EngineTest::TearDown()
     ResetProductFolder();
 }
 
-void EngineTest::Set(const char *section, const char *key, const char *value)
-{
-    IniWrite(SettingsFile(), section, key, value);
-}
-
 bool EngineTest::Start()
 {
     if (!library.loaded() && !library.Load())
@@ -46,17 +39,6 @@ void EngineTest::Stop()
         DestroyWindow(window);
     window = NULL;
     library.Unload();
-}
-
-void EngineTest::Tick(UINT_PTR timer, int count)
-{
-    for (int i = 0; i < count; ++i)
-        SendMessageA(window, WM_TIMER, timer, 0);
-}
-
-void EngineTest::Click(int command)
-{
-    SendMessageA(window, WM_COMMAND, (WPARAM)command, 0);
 }
 
 void EngineTest::RunPostedCommands()
@@ -104,14 +86,4 @@ void EngineTest::CallWaits(DWORD response)
 {
     Alert(MOH_EVENT_DIAG_STATE, DIAG_CALL_WAITING_TONE_DETECTED);
     Alert(MOH_EVENT_REMOTE_RESPONSE, response);
-}
-
-std::string EngineTest::PhoneBook()
-{
-    return ReadFileBytes(ProductPath("callerid.fic"));
-}
-
-std::string EngineTest::CallLog()
-{
-    return ReadFileBytes(ProductPath("incoming.log"));
 }

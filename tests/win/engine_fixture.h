@@ -12,6 +12,7 @@
 #include "fake_modem.h"
 #include "library_under_test.h"
 #include "moh.h"
+#include "module_folder.h"
 #include "mohres.h"
 #include "status_window.h"
 #include "trace_capture.h"
@@ -26,7 +27,7 @@ protected:
     void TearDown() override;
 
     /* A setting of the user's settings file, written before Start. */
-    void Set(const char *section, const char *key, const char *value);
+    void Set(const char *section, const char *key, const char *value) { IniWrite(SettingsFile(), section, key, value); }
     /* Loads the library and creates the main window; the modem answers as filled in before.
        The one-second state poll is stopped so that only the test moves time. A library
        already loaded by the test is used as it is. */
@@ -35,10 +36,14 @@ protected:
     void Stop();
 
     void Alert(DWORD kind, DWORD value) { library.Alert(kind, value); }
-    void Tick(UINT_PTR timer, int count = 1);
+    void Tick(UINT_PTR timer, int count = 1)
+    {
+        while (count-- > 0)
+            SendMessageA(window, WM_TIMER, timer, 0);
+    }
     /* Whether the library has the timer running; stops it, so it suits a test's last look. */
     bool TimerWasRunning(UINT_PTR timer) { return KillTimer(window, timer) != FALSE; }
-    void Click(int command);
+    void Click(int command) { SendMessageA(window, WM_COMMAND, (WPARAM)command, 0); }
     /* Runs the commands a standing rule posted. */
     void RunPostedCommands();
 
@@ -58,8 +63,8 @@ protected:
        changes it. */
     void CallWaits(DWORD response = MOH_REMOTE_RESPONSE_ACK);
 
-    std::string PhoneBook();
-    std::string CallLog();
+    std::string PhoneBook() { return ReadFileBytes(ProductPath("callerid.fic")); }
+    std::string CallLog() { return ReadFileBytes(ProductPath("incoming.log")); }
 
     TraceCapture trace;
     FakeModem modem;
