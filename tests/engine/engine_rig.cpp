@@ -196,21 +196,10 @@ void EngineRig::StartTimer(int id, unsigned periodMs)
     timers[id] = {true, period, now + period, nextOrder++};
 }
 
-void EngineRig::StopTimer(int id)
-{
-    if (id > 0 && id < TIMER_SLOTS)
-        timers[id].running = false;
-}
-
 const char *EngineRig::Setting(SettingKey key) const
 {
     auto found = settings.find(std::string(kSettingCatalogue[key].section) + "/" + kSettingCatalogue[key].name);
     return found == settings.end() ? nullptr : found->second.c_str();
-}
-
-int EngineRig::ReadInt(SettingKey key)
-{
-    return ReadIntOr(key, 0);
 }
 
 int EngineRig::ReadIntOr(SettingKey key, int fallback)
@@ -250,12 +239,6 @@ void EngineRig::AddCallerIfNew(const char *name, const char *number)
         phoneBook.push_back(std::string(name) + "\t" + number);
     else
         ++addsOfKnownCallers;
-}
-
-void EngineRig::Keep(std::vector<std::string> *trace, const char *text)
-{
-    if (keepTrace)
-        trace->push_back(text);
 }
 
 void EngineRig::AppendCallLogLine(char *record)

@@ -81,8 +81,12 @@ public:
     void LoadText(int stringId, char *buffer, size_t size) override;
     void PlaySoundFile(const char *) override {}
     void StartTimer(int id, unsigned periodMs) override;
-    void StopTimer(int id) override;
-    int ReadInt(SettingKey key) override;
+    void StopTimer(int id) override
+    {
+        if (id > 0 && id < TIMER_SLOTS)
+            timers[id].running = false;
+    }
+    int ReadInt(SettingKey key) override { return ReadIntOr(key, 0); }
     int ReadIntOr(SettingKey key, int fallback) override;
     void ReadString(SettingKey key, char *buffer, size_t size) override;
     void LocalTime(CallTime *time) override;
@@ -92,7 +96,11 @@ public:
     void AppendCallLogLine(char *record) override;
     void SaveCallerIdText(const char *, size_t) override {}
     void OpenFileTrace() override {}
-    void WindowLine(const char *text) override { Keep(&windowTrace, text); }
+    void WindowLine(const char *text) override
+    {
+        if (keepTrace)
+            windowTrace.push_back(text);
+    }
     void FileLine(const char *) override {}
 
 private:
@@ -108,7 +116,6 @@ private:
     uint64_t nextOrder = 0;
     std::map<std::string, std::string> settings;   /* the user's settings file: "Section/Key" = value */
     const char *Setting(SettingKey key) const;
-    void Keep(std::vector<std::string> *trace, const char *text);
 };
 
 #endif

@@ -14,17 +14,6 @@
 
 namespace {
 
-class Input {
-public:
-    Input(const uint8_t *data, size_t size) : data(data), size(size) {}
-    bool More() const { return at < size; }
-    uint8_t Byte() { return at < size ? data[at++] : 0; }
-private:
-    const uint8_t *data;
-    size_t size;
-    size_t at = 0;
-};
-
 const int kCommands[] = {IDCMD_ACCEPT, IDCMD_IGNORE, IDCMD_DISCONNECT, IDCMD_CALL, IDCMD_RECONNECT};
 const std::string kNumbers[] = {"5550", "5551", "5552", "5553", "5554", "5555", "5556"};
 const std::string kPrivate = "P";
@@ -32,7 +21,7 @@ const std::string kNames[] = {"Caller 0", "Caller 1", "Caller 2"};
 
 class Run {
 public:
-    explicit Run(Input &input) : in(input) {}
+    Run(const uint8_t *data, size_t size) : data(data), size(size) {}
 
     void Play()
     {
@@ -40,7 +29,7 @@ public:
         Configure();
         rig.Load();
         AbortIfBroken();
-        for (int steps = 0; in.More() && steps < 64; ++steps) {
+        for (int steps = 0; at < size && steps < 64; ++steps) {
             Step();
             rig.Deliver();
             AbortIfBroken();
@@ -60,18 +49,18 @@ private:
             {2, 0, 1, 2}, {1, 0, 1, 1}, {0, 1, 0, 1}, {0, 0, 1, 2}, {0, 1, 0, 1}, {10, 5, 0, 65},
         };
         for (size_t i = 0; i < sizeof kNumbers / sizeof kNumbers[0]; ++i)
-            rig.SetSetting(kNumbers[i], kValues[i][in.Byte() % 4]);
-        rig.modem.decisionTime = in.Byte() % 8 * 5;
-        rig.modem.maxHoldTime = (int)(in.Byte() % 10) * 8 - 8;
-        rig.modem.handsetExclusion = in.Byte() % 3;
-        if (in.Byte() % 4 == 0)
+            rig.SetSetting(kNumbers[i], kValues[i][Byte() % 4]);
+        rig.modem.decisionTime = Byte() % 8 * 5;
+        rig.modem.maxHoldTime = (int)(Byte() % 10) * 8 - 8;
+        rig.modem.handsetExclusion = Byte() % 3;
+        if (Byte() % 4 == 0)
             ModemConnect(&rig.modem, MODULATION_V92, 0);
     }
 
     void Step()
     {
-        uint8_t op = in.Byte();
-        uint8_t value = in.Byte();
+        uint8_t op = Byte();
+        uint8_t value = Byte();
         switch (op % 9) {
         case 0: ModemConnect(&rig.modem, value % 3 ? MODULATION_V92 : MODULATION_V90, value % 4 == 3 ? 2 : 0); break;
         case 1: ModemGoIdle(&rig.modem); break;
@@ -85,6 +74,8 @@ private:
         }
     }
 
+    uint8_t Byte() { return at < size ? data[at++] : 0; }
+
     void AbortIfBroken()
     {
         if (!rig.invariants.broken.empty()) {
@@ -93,7 +84,9 @@ private:
         }
     }
 
-    Input &in;
+    const uint8_t *data;
+    size_t size;
+    size_t at = 0;
     EngineRig rig;
 };
 
@@ -101,7 +94,6 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Input input(data, size);
-    Run(input).Play();
+    Run(data, size).Play();
     return 0;
 }
