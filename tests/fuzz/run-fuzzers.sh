@@ -18,19 +18,10 @@ flags=(-std=c++17 -g -O1 -Wall -Wextra -Werror -fsanitize=fuzzer,address,undefin
 # Each run frees what it allocated; a small quarantine still catches a use after free within a
 # run and keeps the fuzzer in memory it has touched before.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16}
-mkdir -p "$out"
 
-seed() {  # seed <target> <name> <printf-format>
-  local dir=$out/corpus/$1
-  mkdir -p "$dir"
-  [ -e "$dir/$2" ] || printf "$3" >"$dir/$2"
-}
-seed caller_id full 'DATE = 0321\r\nTIME = 1405\r\nNMBR = 0123456789\r\nNAME = Ann Smith\r\n'
-seed caller_id markers 'NMBR = P\nNAME =   O\n'
-seed list_line book 'Ann\t01 23 45\r\nBob\t0999\tx\r\n\r\ntail'
-seed list_line log 'Bob\t0555\t2024-01-02 03:04:05\t2\r\nAnn\t0123\t\t9\r\n'
-seed engine_events call '\0\0\0\0\0\0\0\0\0\0\0\0\1\3\1\0\0\2\0\3\1\4\0\7\0\10\5\0\0'
-seed phone_book lookup '012345\nAnn\t01 23 45\r\nBob\t012345\r\n'
+# The seeds of tests/fuzz/seeds/<target>/ start each target's corpus.
+mkdir -p "$out/corpus"
+cp -rn tests/fuzz/seeds/. "$out/corpus/"
 
 failed=0
 for target in "${targets[@]}"; do

@@ -63,22 +63,6 @@ TEST_F(Engine, SaveCallerIdWritesTheModemsWholeBufferAndTheFieldIsCut)
     EXPECT_GE(255u, CallLog().size());
 }
 
-TEST_F(Engine, AHostThatFailsEverythingLeavesACallWithoutIdentityOrCountdowns)
-{
-    Set("MOH", "HandsetExclusion", "1");
-    modem.failAll = true;
-    ASSERT_TRUE(Start());
-    Alert(MOH_EVENT_DIAG_STATE, DIAG_PROT_LAYER_CONNECT);
-    EXPECT_EQ("A- I- D+ C- R-", Commands());
-    CallWaits();
-    EXPECT_EQ(String(IDS_CALLER_UNKNOWN), Text(IDC_CALLER_NAME));
-    EXPECT_EQ("A+ I+ D+ C- R-", Commands());
-    EXPECT_FALSE(TimerWasRunning(DECISION_TIMER));
-    Click(IDCMD_ACCEPT);
-    Click(IDCMD_DISCONNECT);
-    EXPECT_EQ("A- I- D- C- R-", Commands());
-}
-
 TEST_F(Engine, EventsBeforeTheWindowNullDataAndOtherKindsAreIgnored)
 {
     ASSERT_TRUE(library.Load());

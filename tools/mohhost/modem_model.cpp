@@ -100,6 +100,8 @@ int TakeAction(ModemModel *modem, uint32_t item)
 int ModemAnswer(ModemModel *modem, uint32_t op, uint32_t dataKind, uint32_t item, char *buffer,
                 uint32_t bufferLength, uint32_t *value)
 {
+    if (modem->refuseAll)
+        return 0;
     if (dataKind == MODEM_DATA_ACTION)
         return op == MODEM_OP_SET ? TakeAction(modem, item) : 0;
     if (dataKind == MODEM_DATA_STRING)
@@ -189,7 +191,7 @@ bool SetModemField(ModemModel *modem, const std::string &field, int64_t value, c
         {"diag", &ModemModel::diag}, {"state", &ModemModel::mohState}, {"response", &ModemModel::lastResponse},
         {"modulation", &ModemModel::modulation}, {"family", &ModemModel::family}, {"port", &ModemModel::port},
         {"quick-connect", &ModemModel::quickConnectState}, {"cid-setting", &ModemModel::cidSetting},
-        {"handset-exclusion", &ModemModel::handsetExclusion},
+        {"handset-exclusion", &ModemModel::handsetExclusion}, {"refuse-all", &ModemModel::refuseAll},
     };
     if (field == "name") {
         modem->modemName = text;

@@ -57,6 +57,7 @@ struct ModemModel {
     uint32_t handsetExclusion = 1;      /* Automatic */
     std::string modemName = "Simulated V.92 modem";
     std::string callerIdText;
+    uint32_t refuseAll = 0;             /* 1: every request fails, as with a host that fails them all */
 
     /* What the library ordered. */
     LineState line = LINE_IDLE;
@@ -74,7 +75,7 @@ struct ModemModel {
    the line on hold and reports state 4, resuming reports the connection (DIAG 11), disconnecting
    reports idle, ignoring reports state 0, the outgoing-call action puts the line on hold. Text
    answers are cut to bufferLength - 1 bytes and terminated. Returns 1, or 0 for a request the
-   modem does not know (a value read is then left alone). */
+   modem does not know or refuses (a value read is then left alone). */
 int ModemAnswer(ModemModel *modem, uint32_t op, uint32_t dataKind, uint32_t item, char *buffer,
                 uint32_t bufferLength, uint32_t *value);
 

@@ -8,7 +8,7 @@
 
 const char kModemFields[] =
     "diag, state, response, modulation, family, decision-time, hold-time, port, name, quick-connect, "
-    "cid-setting, handset-exclusion";
+    "cid-setting, handset-exclusion, refuse-all";
 
 namespace {
 
@@ -55,7 +55,7 @@ bool ParseModem(std::string rest, ScenarioStep *step, std::string *problem)
     else if (field == "family") ok = ParseFamily(word, &step->value, problem);
     else if (field == "handset-exclusion") ok = ParseMethod(word, &step->value, problem);
     else if (field == "decision-time" || field == "hold-time" || field == "port" || field == "quick-connect" ||
-             field == "cid-setting")
+             field == "cid-setting" || field == "refuse-all")
         ok = ParseInteger(word, "a number", &step->value, problem);
     else {
         *problem = "unknown modem field " + Quoted(field) + "; expected one of: " + kModemFields;
