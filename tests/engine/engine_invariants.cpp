@@ -61,10 +61,8 @@ void EngineInvariants::AfterStep(int command, const ModemEvent *event)
 void EngineInvariants::AfterEvent(const ModemEvent &event)
 {
     bool lineBack = event.kind == MOH_EVENT_DIAG_STATE && (event.value == DIAG_IDLE || event.value == DIAG_PROT_LAYER_CONNECT);
-    if (event.kind == MOH_EVENT_MOH_STATE && event.value == MOH_STATE_WAIT_FOR_CALL_RESUME)
-        held = true;
-    if (event.kind == MOH_EVENT_DIAG_STATE && event.value == DIAG_MOH && rig.modem.mohState == MOH_STATE_WAIT_FOR_CALL_RESUME)
-        held = true;
+    held = held || (event.kind == MOH_EVENT_MOH_STATE && event.value == MOH_STATE_WAIT_FOR_CALL_RESUME) ||
+           (event.kind == MOH_EVENT_DIAG_STATE && event.value == DIAG_MOH && rig.modem.mohState == MOH_STATE_WAIT_FOR_CALL_RESUME);
     if (lineBack) {
         held = false;
         CheckCallEnded(true);

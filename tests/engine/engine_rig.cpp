@@ -13,12 +13,9 @@
 
 namespace {
 
-std::string ReadSource(const char *path)
+std::ifstream Source(const char *path)
 {
-    std::ifstream file(std::string(MOH_SOURCE_DIR) + "/" + path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return std::ifstream(std::string(MOH_SOURCE_DIR) + "/" + path, std::ios::binary);
 }
 
 /* The default settings file as "Section/Key" = value, read once. */
@@ -27,7 +24,7 @@ const std::map<std::string, std::string> &DefaultSettings()
     static std::map<std::string, std::string> values;
     if (!values.empty())
         return values;
-    std::istringstream lines(ReadSource("resources/pellora.ini"));
+    std::ifstream lines = Source("resources/pellora.ini");
     std::string line, section;
     while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -48,12 +45,12 @@ const std::map<int, std::string> &EnglishStrings()
     if (!strings.empty())
         return strings;
     std::map<std::string, int> numbers;
-    std::istringstream header(ReadSource("resources/mohres.h"));
+    std::ifstream header = Source("resources/mohres.h");
     std::string word, name;
     while (header >> word)
         if (word == "#define" && header >> name >> word)
             numbers[name] = atoi(word.c_str());
-    std::istringstream table(ReadSource("resources/ENU/mohrc.rc"));
+    std::ifstream table = Source("resources/ENU/mohrc.rc");
     std::string line;
     while (std::getline(table, line)) {
         std::istringstream fields(line);

@@ -122,8 +122,7 @@ inline void CheckPhoneBook(const uint8_t *data, size_t size)
     number = number.substr(0, strnlen(number.c_str(), numberLength));
     std::vector<char> block(data + numberLength, data + size);
 
-    std::vector<char> sought(number.begin(), number.end());
-    sought.push_back('\0');
+    std::vector<char> sought(number.c_str(), number.c_str() + number.size() + 1);
     TrimTrailingControls(sought.data());
     char name[LIST_LINE_SIZE];
     FindPhoneBookName(block.data(), block.size(), sought.data(), name, sizeof name);

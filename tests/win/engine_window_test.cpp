@@ -38,14 +38,11 @@ TEST_F(Engine, ACallThroughTheExportsWithItsRequestsCommandsFilesAndTrace)
     EXPECT_TRUE(std::regex_match(CallLog(), std::regex("Ann\t0123456\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\t2\r\n")))
         << CallLog();
 
-    std::vector<std::string> lines;
-    std::string file = ReadFileBytes(ProductPath("MoHlog.txt"));
-    for (size_t start = 0, end; lines.size() < 9 && (end = file.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(file.substr(start + 12, end - start - 12));
-    std::vector<std::string> expected = {"Waiting for Connection", "Modem Connected", "Waiting for inbound call",
-                                         "Incoming Call Reported", "Caller ID:", "Name: Ann", "NMBR: 0123456",
-                                         "V92 server response", "Accept"};
-    EXPECT_EQ(expected, lines);
+    /* The file trace's first lines, without their time of day. */
+    std::string lines = std::regex_replace(ReadFileBytes(ProductPath("MoHlog.txt")), std::regex("(^|\n).{12}"), "$1");
+    EXPECT_EQ(0u, lines.find("Waiting for Connection\r\nModem Connected\r\nWaiting for inbound call\r\nIncoming Call "
+                             "Reported\r\nCaller ID:\r\nName: Ann\r\nNMBR: 0123456\r\nV92 server response\r\nAccept\r\n"))
+        << lines;
 }
 
 TEST_F(Engine, SaveCallerIdWritesTheModemsWholeBufferAndTheFieldIsCut)
