@@ -1,6 +1,6 @@
 /* Cases kept as data: each line of tests/native/cases/ names a function, its arguments and
-   the result, separated by " | ", with the escapes \t \r \n \0 \\ \xHH and \{300*x} for 300
-   x; "" is the empty text. A result of several parts joins them with "|". */
+   the result, separated by " | ", in the texts of case_text.h. A result of several parts joins
+   them with "|". */
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -13,7 +13,9 @@
 #include <map>
 #include <sstream>
 
+#include "call_log_record.h"
 #include "caller_id.h"
+#include "case_text.h"
 #include "countdown_text.h"
 #include "host_options.h"
 #include "language_table.h"
@@ -24,27 +26,6 @@
 namespace {
 
 typedef std::vector<std::string> Args;
-
-std::string Unescape(const std::string &text)
-{
-    static const std::map<char, char> kSimple = {{'t', '\t'}, {'r', '\r'}, {'n', '\n'}, {'0', '\0'}, {'\\', '\\'}};
-    std::string out;
-    for (size_t i = 0; text != "\"\"" && i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-        } else if (text[++i] == 'x') {
-            out += (char)strtol(text.substr(i + 1, 2).c_str(), nullptr, 16);
-            i += 2;
-        } else if (text[i] == '{') {
-            size_t star = text.find('*', i);
-            out += std::string(atoi(&text[i + 1]), text[star + 1]);
-            i = star + 2;
-        } else {
-            out += kSimple.at(text[i]);
-        }
-    }
-    return out;
-}
 
 std::string Joined(const Args &parts)
 {
@@ -71,13 +52,13 @@ std::string Lines(const Args &a)
     return std::to_string(lines.size()) + ":" + Joined(lines);
 }
 
-/* The phone book's name for the number, or "-". */
+/* The phone book's name for the number, or "-", into a name buffer of a line or the size given. */
 std::string Lookup(const Args &a)
 {
-    std::vector<char> block = Block(a[0]);
-    char name[LIST_LINE_SIZE] = "-";
-    int found = FindPhoneBookName(block.data(), block.size(), a[1].c_str(), name, sizeof name);
-    return found == (strcmp(name, "-") != 0) ? name : "found but no name";
+    std::vector<char> block = Block(a[0]), name(a.size() > 2 ? atoi(a[2].c_str()) : LIST_LINE_SIZE, '\0');
+    name[0] = '-';
+    int found = FindPhoneBookName(block.data(), block.size(), a[1].c_str(), name.data(), name.size());
+    return found == (strcmp(name.data(), "-") != 0) ? name.data() : "found but no name";
 }
 
 /* The fields of a line of that many, "(null)" for a missing one, and "cut" when not all is shown. */
@@ -94,13 +75,54 @@ std::string Split(const Args &a)
     return Joined(fields) + ((entry.marks & ENTRY_CUT) ? " cut" : "");
 }
 
-/* Name|number parsed from exactly the bytes given, into the engine's sizes. */
+/* Name|number parsed from exactly the bytes given, into the engine's sizes or those given; the
+   byte after each output shows through as "x" when the output ends unterminated. */
 std::string CallerId(const Args &a)
 {
-    std::vector<char> text = Block(a[0]), name(256, 'x'), number(64, 'x');
-    ParseCallerId(text.data(), text.size(), name.data(), name.size(), number.data(), number.size());
-    return std::string(name.data(), strnlen(name.data(), 256)) + "|" +
-           std::string(number.data(), strnlen(number.data(), 64));
+    size_t nameSize = a.size() > 1 ? atoi(a[1].c_str()) : 256, numberSize = a.size() > 2 ? atoi(a[2].c_str()) : 64;
+    std::vector<char> text = Block(a[0]), name(nameSize + 1, 'x'), number(numberSize + 1, 'x');
+    ParseCallerId(text.data(), text.size(), name.data(), nameSize, number.data(), numberSize);
+    return std::string(name.data(), strnlen(name.data(), nameSize + 1)) + "|" +
+           std::string(number.data(), strnlen(number.data(), numberSize + 1));
+}
+
+/* A phone-book line of name and number written into a buffer of that size. */
+std::string BookLine(const Args &a)
+{
+    std::vector<char> line(atoi(a[2].c_str()), 'x');
+    size_t length = FormatPhoneBookLine(line.data(), line.size(), a[0].c_str(), a[1].c_str());
+    return length == strlen(line.data()) ? line.data() : "wrong length";
+}
+
+/* The log record of name, number and outcome at 2024-03-09 07:05:30, in a buffer of 1024 bytes or
+   the size given. */
+std::string LogRecord(const Args &a)
+{
+    const CallTime time = {2024, 3, 9, 7, 5, 30};
+    std::vector<char> record(a.size() > 3 ? atoi(a[3].c_str()) : 1024, 'x');
+    size_t length = ComposeCallLogRecord(record.data(), record.size(), a[0].c_str(), a[1].c_str(), &time, atoi(a[2].c_str()));
+    return length == strlen(record.data()) ? record.data() : "wrong length";
+}
+
+/* A record's outcome, then the record after setting another. */
+std::string Outcome(const Args &a)
+{
+    std::string record = a[0];
+    int before = CallLogOutcome(record.c_str());
+    SetCallLogOutcome(&record[0], atoi(a[1].c_str()));
+    return std::to_string(before) + "|" + record;
+}
+
+/* The text a save writes of a list file opened with that many fields, sorted by that column. */
+std::string SavedRows(const Args &a)
+{
+    ListRows rows;
+    char *block = (char *)malloc(a[0].size());
+    memcpy(block, a[0].data(), a[0].size());
+    OpenListRows(&rows, atoi(a[1].c_str()), atoi(a[2].c_str()), block, a[0].size());
+    std::string saved = FormatListRows(&rows);
+    CloseListRows(&rows);
+    return saved;
 }
 
 /* The error for a scenario file, empty when it parsed. */
@@ -190,6 +212,9 @@ const std::map<std::string, std::function<std::string(const Args &)>> kFunctions
          return codes;
      }},
     {"lines", Lines}, {"lookup", Lookup}, {"split", Split}, {"caller-id", CallerId}, {"scenario", ScenarioLine},
+    {"marker", [](const Args &a) { return std::to_string(CallerIdMarker(a[0].c_str())); }}, {"book-line", BookLine},
+    {"log-record", LogRecord}, {"outcome", Outcome}, {"saved-rows", SavedRows},
+    {"field-outcome", [](const Args &a) { return std::to_string(OutcomeFromField(a[0].c_str())); }},
     {"request", Request}, {"host", HostCommandLine}, {"error", [](const Args &a) { return AfterAnEvent(a[0]); }},
     {"refused", [](const Args &a) {   /* saying where, and more than that */
          std::string error = AfterAnEvent(a[0]);

@@ -1,22 +1,36 @@
 /* The phone book and incoming-call log dialogs and the entry editor, opened from the status
-   window as a user opens them. The dialogs are modal: a test's steps run inside their modal
-   loops on the test thread, each tried by a thread timer until its dialog shows. */
+   window as a user opens them and driven by the step files of tests/win/call_lists/, one test
+   each. A step is a line "verb arguments", texts written as in case_text.h; "open LIST" and
+   "editor STEP" run the steps after them in that modal dialog until "close", "ok" or "cancel";
+   "expect READING [ARGUMENT] TEXT" compares a reading with TEXT, where "*" stands for one or
+   more characters. Inside a modal loop the steps run on the test thread, from a thread timer
+   that tries them until their dialog shows; after each step the dialog's posted messages run. */
 #include "engine_fixture.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
 
 #include "canvas.h"
+#include "case_text.h"
 #include "message_box_answerer.h"
 #include "module_folder.h"
 #include "windows_seen.h"
 
 namespace {
 
-enum { LIST = 1066, NAME_EDIT = 1060, NUMBER_EDIT = 1061, SAVE_AS = 10013, DELETE_ENTRIES = 10014,
-       SAVE = 10016, NEW_ENTRY = 10046, EDIT_ENTRY = 10047, GIVE_UP_TICKS = 3000 };
-const int kListButtons[] = {SAVE_AS, SAVE, NEW_ENTRY, EDIT_ENTRY, DELETE_ENTRIES, IDCMD_EXIT, IDCMD_HELP};
+enum { LIST = 1066, NAME_EDIT = 1060, NUMBER_EDIT = 1061, GIVE_UP_TICKS = 3000 };
+const int kListButtons[] = {10013, 10016, 10046, 10047, 10014, IDCMD_EXIT, IDCMD_HELP};
+/* Commands, message-box answers and editor fields by their names in the steps. */
+const std::map<std::string, int> kNames = {
+    {"save-as", 10013}, {"save", 10016}, {"new", 10046}, {"edit", 10047}, {"delete", 10014},
+    {"exit", IDCMD_EXIT}, {"ok", IDOK}, {"cancel", IDCANCEL}, {"phone-book", IDCMD_PHONEBOOK},
+    {"call-log", IDCMD_CALL_LOG}, {"yes", IDYES}, {"no", IDNO}, {"name", NAME_EDIT}, {"number", NUMBER_EDIT}};
 
 /* The list dialogs hold a list-view 1066 (the status window has a label of that number), the
    editor an edit 1060. */
@@ -24,7 +38,7 @@ bool IsDialogOf(HWND window, int control)
 {
     char name[32] = "";
     GetClassNameA(GetDlgItem(window, control), name, sizeof name);
-    return lstrcmpiA(name, control == LIST ? WC_LISTVIEWA : "Edit") == 0;
+    return ClassOf(window) == "#32770" && lstrcmpiA(name, control == LIST ? WC_LISTVIEWA : "Edit") == 0;
 }
 
 /* A dialog ends hidden; the modal call destroys it after its loop. */
@@ -34,9 +48,9 @@ bool Ended(HWND dialog)
 }
 
 /* A dialog of this thread holding that control: 1066 for a list dialog, 1060 for the editor. */
-HWND FindDialog(int control)
+HWND FindDialog(int control, HWND skip = NULL)
 {
-    return FindOnThread(GetCurrentThreadId(), [&](HWND w) { return ClassOf(w) == "#32770" && IsDialogOf(w, control); });
+    return FindOnThread(GetCurrentThreadId(), [&](HWND w) { return w != skip && IsDialogOf(w, control); });
 }
 
 /* A step that waits for its dialog: open enters a modal loop, in which a thread timer tries
@@ -67,7 +81,8 @@ void CALLBACK TryStep(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-void InDialog(int control, std::function<void()> open, std::function<void(HWND)> step)
+/* Whether the dialog showed and the step ran in it. */
+bool InDialog(int control, std::function<void()> open, std::function<void(HWND)> step)
 {
     DialogStep mine = {control, step, 0, false}, *outer = waiting;
     waiting = &mine;
@@ -76,44 +91,122 @@ void InDialog(int control, std::function<void()> open, std::function<void(HWND)>
     KillTimer(NULL, timer);
     waiting = outer;
     EXPECT_TRUE(mine.ran && mine.ticks <= GIVE_UP_TICKS);
+    return mine.ran && mine.ticks <= GIVE_UP_TICKS;
 }
 
-class CallListDialog : public EngineTest {
+bool Matches(const std::string &pattern, const std::string &text)
+{
+    size_t star = pattern.find('*');
+    if (star == std::string::npos)
+        return pattern == text;
+    for (size_t at = star + 1; text.compare(0, star, pattern, 0, star) == 0 && at <= text.size(); ++at)
+        if (Matches(pattern.substr(star + 1), text.substr(at)))
+            return true;
+    return false;
+}
+
+int Int(std::istream &in)
+{
+    int number = 0;
+    in >> number;
+    return number;
+}
+std::string Word(std::istream &in)
+{
+    std::string word;
+    in >> word;
+    return word;
+}
+/* The rest of the line, unescaped. */
+std::string Rest(std::istream &in)
+{
+    std::string rest;
+    std::getline(in >> std::ws, rest);
+    return Unescape(rest);
+}
+std::string OnOff(bool on)
+{
+    return on ? "on" : "off";
+}
+
+/* The product files that match pattern, joined by ";", a folder's name ending in "\". */
+std::string Files(const std::string &pattern)
+{
+    std::string names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(ProductPath(pattern).c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+        names += (names.empty() ? "" : ";") + std::string(found.cFileName) +
+                 (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "\\" : "");
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return names;
+}
+
+typedef std::function<void(HWND dialog, std::istream &arguments)> Step;
+typedef std::function<std::string(HWND dialog, std::istream &arguments)> Reading;
+
+class CallListDialog : public EngineTest, public ::testing::WithParamInterface<const char *> {
 protected:
-    void SetUp() override
+    void TearDown() override
     {
-        EngineTest::SetUp();
-        RemoveFile(ProductPath("callerid.fic"));
-        RemoveFile(ProductPath("incoming.log"));
+        Release();
+        EngineTest::TearDown();
     }
 
-    /* Opens the list with command (10010 or 40024); step runs on the open dialog. */
-    void OpenList(int command, std::function<void(HWND)> step)
+    /* Runs the steps from the next line on, in dialog (null outside any), until one ends it. */
+    void RunSteps(HWND dialog)
     {
-        InDialog(LIST, [&] { Click(command); }, [&](HWND dialog) {
+        while (next < lines.size()) {
+            std::istringstream line(lines[next++]);
+            if (line.str().empty() || line.str()[0] == '#')
+                continue;
+            SCOPED_TRACE(std::string(GetParam()) + ".txt:" + std::to_string(next) + ": " + line.str());
+            if (!RunStep(dialog, line))
+                return;
+            MSG message;  /* what the dialog's modal loop would run */
+            while (dialog && PeekMessageA(&message, dialog, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+        }
+    }
+
+    /* Runs one step; false when it ends its dialog's steps. */
+    bool RunStep(HWND dialog, std::istream &line)
+    {
+        std::string verb = Word(line);
+        if (dialog && verb != "expect")
+            widthBefore = SizeOf(dialog).cx;
+        if (steps.count(verb))
+            steps.at(verb)(dialog, line);
+        else
+            ADD_FAILURE() << "no such step";
+        return verb != "close" && verb != "ok" && verb != "cancel";
+    }
+
+    /* The steps of a list dialog, which a click on command opens. */
+    void OpenList(int command)
+    {
+        bool shown = InDialog(LIST, [&] { Click(command); }, [&](HWND dialog) {
             list = GetDlgItem(dialog, LIST);
-            step(dialog);
+            RunSteps(dialog);
             if (IsWindow(dialog))
                 PostMessageA(dialog, WM_CLOSE, 0, 0);
         });
         EXPECT_EQ(nullptr, FindDialog(LIST));
+        if (!shown)
+            next = lines.size();
     }
 
-    /* The rows as shown, "name|number;..." (the log with all four columns), or one column's texts
-       joined by ";". */
-    std::string Rows(int only = -1)
+    /* The rows as shown, "name|number;...", the log's with all four columns. */
+    std::string Rows()
     {
-        int count = (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
-        HWND header = (HWND)SendMessageA(list, LVM_GETHEADER, 0, 0);
-        int columns = (int)SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
+        HWND header = ListView_GetHeader(list);
         std::string rows;
-        for (int i = 0; i < count; ++i) {
-            rows += i ? ";" : "";
-            for (int column = 0; column < columns; ++column) {
+        for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+            for (int column = 0; column < Header_GetItemCount(header); ++column) {
                 char text[256] = "";
                 ListView_GetItemText(list, i, column, text, sizeof text);
-                if (only < 0 || column == only)
-                    rows += std::string(column && only < 0 ? "|" : "") + text;
+                rows += std::string(column ? "|" : i ? ";" : "") + text;
             }
         }
         return rows;
@@ -141,14 +234,6 @@ protected:
         }
         return states;
     }
-    void Select(int index)
-    {
-        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        if (index >= 0)
-            ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    }
-    int Selected() { return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
-    void Command(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, (WPARAM)id, 0); }
     void Notify(HWND dialog, HWND from, UINT code, int subItem = 0)
     {
         NMLISTVIEW note = {};
@@ -172,144 +257,14 @@ protected:
         SendMessageA(dialog, WM_NOTIFY, LIST, (LPARAM)&tip);
         return text;
     }
-    /* Runs open while the editor is filled in as given, then OK (or Cancel). */
-    void Editing(std::function<void()> open, std::function<void(HWND)> fill, int button = IDOK)
+    /* The rows' outcome pictures, each drawn into a canvas, a letter for each different one. */
+    std::string Pictures(HWND dialog)
     {
-        InDialog(NAME_EDIT, open, [&](HWND editor) {
-            fill(editor);
-            SendMessageA(editor, WM_COMMAND, (WPARAM)button, 0);
-        });
-    }
-    /* Runs the messages posted to the dialog, as its modal loop would. */
-    void Pump(HWND dialog)
-    {
-        MSG message;
-        while (PeekMessageA(&message, dialog, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-    }
-    void AddEntry(HWND dialog, const char *name, const char *number)
-    {
-        WithEditor(dialog, NEW_ENTRY, [=](HWND editor) {
-            SetDlgItemTextA(editor, NAME_EDIT, name);
-            SetDlgItemTextA(editor, NUMBER_EDIT, number);
-        });
-    }
-    void WithEditor(HWND dialog, int command, std::function<void(HWND)> fill, int button = IDOK)
-    {
-        Editing([&] { Command(dialog, command); }, fill, button);
-    }
-
-    HWND list = NULL;
-};
-
-void Type(HWND editor, int control, const char *text)
-{
-    SetDlgItemTextA(editor, control, text);
-}
-
-bool OkEnabled(HWND editor)
-{
-    return IsWindowEnabled(GetDlgItem(editor, IDOK)) != FALSE;
-}
-
-}  // namespace
-
-TEST_F(CallListDialog, PhoneBookShowsCompleteLinesByNameAloneAndSavesTwoFields)
-{
-    const std::string file = "Carl\t0333\r\n\r\nAnn\t0111\textra\r\nbob\t0222\r\nDora\t0444";
-    WriteFileBytes(ProductPath("callerid.fic"), file);
-    ASSERT_TRUE(Start());
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        EXPECT_EQ("Phone book", TextOf(dialog));
-        EXPECT_EQ("Name", ColumnTitle(0));
-        EXPECT_EQ("Number", ColumnTitle(1));
-        /* Byte order: capitals first; the unterminated last line is not shown. */
-        EXPECT_EQ("Ann|0111;Carl|0333;bob|0222", Rows());
-        EXPECT_EQ(0, Selected());
-        EXPECT_EQ("+++++++", Buttons(dialog));
-        EXPECT_NE(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);  /* the log is on */
-        EXPECT_EQ("Name: Ann\nNumber: 0111", InfoTip(dialog, 0));
-        /* Enter and Escape do not close it, and no second list opens beside it. */
-        Command(dialog, IDOK);
-        Command(dialog, IDCANCEL);
-        EXPECT_TRUE(IsWindow(dialog));
-        Click(IDCMD_CALL_LOG);
-        Click(IDCMD_PHONEBOOK);
-        int count = 0;
-        EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM param) {
-            *(int *)param += ClassOf(window) == "#32770" && IsDialogOf(window, LIST);
-            return TRUE;
-        }, (LPARAM)&count);
-        EXPECT_EQ(1, count);
-    });
-    EXPECT_EQ(file, PhoneBook());  /* closing without saving keeps the file */
-
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) { Command(dialog, SAVE); });
-    EXPECT_EQ("Ann\t0111\r\nCarl\t0333\r\nbob\t0222\r\n", PhoneBook());
-}
-
-TEST_F(CallListDialog, EmptyOrMissingListGreysWhatNeedsEntriesAndTipsNeedTheLog)
-{
-    Set("MOH", "IncomingCallLog", "0");
-    ASSERT_TRUE(Start());
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        EXPECT_EQ("", Rows());
-        EXPECT_EQ("--+--++", Buttons(dialog));
-        EXPECT_EQ(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);
-    });
-    EXPECT_FALSE(FileExists(ProductPath("callerid.fic")));
-    WriteFileBytes(ProductPath("incoming.log"), "\r\n\r\n");
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
-        EXPECT_EQ("", Rows());
-        EXPECT_EQ("--xx-++", Buttons(dialog));
-    });
-}
-
-TEST_F(CallListDialog, LogIsSortedByTimeAndColumnClicksSortAscending)
-{
-    WriteFileBytes(ProductPath("incoming.log"), "Bob\t0555\t2026-01-02 10:00:00\t2\r\n"
-                                                "Ann\t0777\t2026-01-03 09:00:00\t3\r\n"
-                                                "Cid\t0666\t2026-01-01 08:00:00\t1\r\n");
-    ASSERT_TRUE(Start());
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
-        EXPECT_EQ(String(IDCMD_CALL_LOG), TextOf(dialog));
-        EXPECT_EQ("Date and time", ColumnTitle(2));
-        EXPECT_EQ("Cid|0666|2026-01-01 08:00:00|1;Bob|0555|2026-01-02 10:00:00|2;Ann|0777|2026-01-03 09:00:00|3",
-                  Rows());
-        EXPECT_EQ(24, ListView_GetColumnWidth(list, 3));
-        EXPECT_EQ("++xx+++", Buttons(dialog));
-        for (int pass = 0; pass < 2; ++pass) {  /* the same column again does not reverse */
-            Notify(dialog, list, LVN_COLUMNCLICK, 0);
-            EXPECT_EQ("Ann;Bob;Cid", Rows(0));
-        }
-        Notify(dialog, list, LVN_COLUMNCLICK, 1);
-        EXPECT_EQ("Bob;Cid;Ann", Rows(0));
-        Notify(dialog, list, LVN_COLUMNCLICK, 3);
-        EXPECT_EQ("Cid;Bob;Ann", Rows(0));
-    });
-}
-
-TEST_F(CallListDialog, LogTipsAndPicturesFollowTheOutcomeCode)
-{
-    WriteFileBytes(ProductPath("incoming.log"), "A\t1\t1\t0\r\nB\t2\t2\t1\r\nC\t3\t3\t2\r\nD\t4\t4\t3\r\n"
-                                                "E\t5\t5\t7\r\nF\t6\t6\r\n");
-    ASSERT_TRUE(Start());
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
-        EXPECT_NE(0, ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP);
-        for (int code = 0; code < 4; ++code)
-            EXPECT_EQ("Name: " + std::string(1, (char)('A' + code)) + "\nNumber: " + std::to_string(code + 1) +
-                          "\nDate and time: " + std::to_string(code + 1) + "\n" + String(40027 + code),
-                      InfoTip(dialog, code));
-        /* An unknown or missing code is told as no recorded outcome. */
-        EXPECT_EQ(String(40027), InfoTip(dialog, 4).substr(InfoTip(dialog, 4).rfind('\n') + 1));
-        EXPECT_EQ(String(40027), InfoTip(dialog, 5).substr(InfoTip(dialog, 5).rfind('\n') + 1));
-
-        /* Each row drawn into a canvas: the picture square differs between the codes and is
-           plain background for the unknown ones. */
         int left = ListView_GetColumnWidth(list, 0) + ListView_GetColumnWidth(list, 1) +
                    ListView_GetColumnWidth(list, 2) + 4;
-        std::vector<std::string> squares;
-        for (int row = 0; row < 6; ++row) {
+        std::vector<std::string> seen;
+        std::string letters;
+        for (int row = 0; row < ListView_GetItemCount(list); ++row) {
             Canvas canvas(left + 24, 20);
             DRAWITEMSTRUCT item = {};
             item.CtlType = ODT_LISTVIEW;
@@ -324,217 +279,139 @@ TEST_F(CallListDialog, LogTipsAndPicturesFollowTheOutcomeCode)
             for (int y = 0; y < 16; ++y)
                 for (int x = 0; x < 16; ++x)
                     square += std::to_string(canvas.At(left + x, y)) + ",";
-            squares.push_back(square);
+            size_t index = std::find(seen.begin(), seen.end(), square) - seen.begin();
+            if (index == seen.size())
+                seen.push_back(square);
+            letters += (char)('a' + index);
         }
-        for (int a = 0; a < 4; ++a)
-            for (int b = a + 1; b < 6; ++b)
-                EXPECT_NE(squares[a], squares[b]) << a << " " << b;
-        EXPECT_EQ(squares[4], squares[5]);
-    });
-}
-
-TEST_F(CallListDialog, DeleteAsksThenSelectsTheFollowingEntry)
-{
-    WriteFileBytes(ProductPath("callerid.fic"), "A\t1\r\nB\t2\r\nC\t3\r\nD\t4\r\n");
-    ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDNO);
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        Select(1);
-        Command(dialog, DELETE_ENTRIES);  /* answered No */
-        EXPECT_EQ("A|1;B|2;C|3;D|4", Rows());
-        answerer.SetButton(IDYES);
-        int width = SizeOf(dialog).cx;
-        ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
-        Command(dialog, DELETE_ENTRIES);
-        EXPECT_EQ("A|1;D|4", Rows());
-        EXPECT_EQ(1, Selected());
-        EXPECT_EQ(width + 1, SizeOf(dialog).cx);
-        Select(1);
-        Command(dialog, DELETE_ENTRIES);  /* the last: the one before it is selected */
-        EXPECT_EQ(0, Selected());
-        Select(-1);
-        Command(dialog, DELETE_ENTRIES);  /* nothing selected: nothing asked */
-        EXPECT_EQ("A|1", Rows());
-        Command(dialog, IDCMD_EXIT);  /* unsaved changes: asks, Yes saves */
-        EXPECT_TRUE(Ended(dialog));
-    });
-    std::vector<SeenMessageBox> seen = answerer.Seen();
-    ASSERT_EQ(4u, seen.size());
-    EXPECT_EQ("Phone book", seen[0].caption);
-    EXPECT_EQ(String(10017), seen[0].text);
-    EXPECT_EQ(String(10034), seen[3].text);
-    EXPECT_EQ("A\t1\r\n", PhoneBook());
-}
-
-TEST_F(CallListDialog, EmptiedListKeepsSaveWritesAnEmptyFileAndCloseAsksAboutChanges)
-{
-    WriteFileBytes(ProductPath("incoming.log"), "Bob\t0555\tx\t2\r\n");
-    ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDYES);
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
-        Command(dialog, DELETE_ENTRIES);
-        EXPECT_EQ("", Rows());
-        EXPECT_EQ("-+xx-++", Buttons(dialog));
-        answerer.SetButton(IDCANCEL);
-        SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);  /* the title bar's Close asks too */
-        Pump(dialog);
-        EXPECT_FALSE(Ended(dialog));
-        Command(dialog, SAVE);
-        EXPECT_EQ("", CallLog());
-        Command(dialog, IDCMD_EXIT);  /* saved: closes without asking */
-        EXPECT_TRUE(Ended(dialog));
-    });
-    EXPECT_EQ(2u, answerer.Seen().size());
-}
-
-TEST_F(CallListDialog, EditorEnablesOkOnlyWithBothFieldsCutsTo63AndCancelAddsNothing)
-{
-    WriteFileBytes(ProductPath("callerid.fic"), "Bob\t0222\r\n");
-    ASSERT_TRUE(Start());
-    const std::string longName(70, 'N');
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
-            EXPECT_EQ("", TextOf(GetDlgItem(editor, NAME_EDIT)));
-            EXPECT_FALSE(OkEnabled(editor));
-            Type(editor, NAME_EDIT, longName.c_str());
-            EXPECT_EQ(longName, TextOf(GetDlgItem(editor, NAME_EDIT)));
-            EXPECT_FALSE(OkEnabled(editor));
-            Type(editor, NUMBER_EDIT, "0111");
-            EXPECT_TRUE(OkEnabled(editor));
-            Type(editor, NAME_EDIT, "");
-            EXPECT_FALSE(OkEnabled(editor));
-            Type(editor, NAME_EDIT, longName.c_str());
-        });
-        /* The new entry goes where the name sorts it, not to the top. */
-        EXPECT_EQ("Bob|0222;" + longName.substr(0, 63) + "|0111", Rows());
-        EXPECT_EQ("+++++++", Buttons(dialog));
-        WithEditor(dialog, NEW_ENTRY, [&](HWND editor) {
-            Type(editor, NAME_EDIT, "Zed");
-            Type(editor, NUMBER_EDIT, "9");
-        }, IDCANCEL);
-        /* Duplicates and tabs are taken as typed. */
-        AddEntry(dialog, "Bob", "0222");
-        AddEntry(dialog, "Al\t0999", "0111");
-        Command(dialog, SAVE);
-    });
-    EXPECT_EQ("Al\t0999\r\nBob\t0222\r\nBob\t0222\r\n" + longName.substr(0, 63) + "\t0111\r\n", PhoneBook());
-}
-
-TEST_F(CallListDialog, EditAndDoubleClickChangeTheSelectedEntryAndResort)
-{
-    WriteFileBytes(ProductPath("callerid.fic"), "Ann\r\nBob\t0222\r\nCid\t0333\r\n");
-    ASSERT_TRUE(Start());
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        Notify(dialog, list, LVN_COLUMNCLICK, 1);  /* by number: the entry without one first */
-        EXPECT_EQ("Ann|;Bob|0222;Cid|0333", Rows());
-        Select(0);
-        WithEditor(dialog, EDIT_ENTRY, [&](HWND editor) {
-            EXPECT_EQ("Ann", TextOf(GetDlgItem(editor, NAME_EDIT)));
-            EXPECT_EQ("", TextOf(GetDlgItem(editor, NUMBER_EDIT)));
-            Type(editor, NUMBER_EDIT, "0999");
-        });
-        EXPECT_EQ("Bob|0222;Cid|0333;Ann|0999", Rows());
-        /* A double-click reported by the status bar acts on the selected entry too. */
-        Select(0);
-        HWND statusBar = FindWindowExA(dialog, NULL, STATUSCLASSNAMEA, NULL);
-        Editing([&] { Notify(dialog, statusBar, NM_DBLCLK); }, [&](HWND editor) {
-            EXPECT_EQ("Bob", TextOf(GetDlgItem(editor, NAME_EDIT)));
-            Type(editor, NAME_EDIT, "Bea");
-        });
-        EXPECT_EQ("Bea|0222;Cid|0333;Ann|0999", Rows());
-        Select(-1);
-        Notify(dialog, list, NM_DBLCLK);  /* nothing selected: no editor */
-        Command(dialog, EDIT_ENTRY);
-        EXPECT_EQ(nullptr, FindDialog(NAME_EDIT));
-        Command(dialog, SAVE);
-    });
-    EXPECT_EQ("Bea\t0222\r\nCid\t0333\r\nAnn\t0999\r\n", PhoneBook());
-}
-
-TEST_F(CallListDialog, LinesTheEngineAppendsWhileAListIsOpenAreShownAndSaved)
-{
-    WriteFileBytes(ProductPath("callerid.fic"), "Zed\t0999\r\n");
-    const std::string cid = "Cid\t0666\t2020-01-01 08:00:00\t1\r\n", dan = "Dan\t0777\t2030-01-01 08:00:00\t2\r\n";
-    WriteFileBytes(ProductPath("incoming.log"), cid + dan);
-    ASSERT_TRUE(Start());
-    ConnectV92();
-    MessageBoxAnswerer answerer(IDYES);
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        AddEntry(dialog, "Bob", "0222");
-        CallWaits();  /* the engine adds Ann to the phone book */
-        Pump(dialog);
-        EXPECT_EQ("Ann|0123456;Bob|0222;Zed|0999", Rows());
-        Command(dialog, SAVE);
-    });
-    EXPECT_EQ("Ann\t0123456\r\nBob\t0222\r\nZed\t0999\r\n", PhoneBook());
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) {
-        Select(0);
-        Command(dialog, DELETE_ENTRIES);
-        Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE);  /* the engine logs Ann's call */
-        Pump(dialog);
-        EXPECT_EQ("Ann;Dan", Rows(0));  /* between the two by its time */
-        Command(dialog, SAVE);
-    });
-    std::string log = CallLog();
-    EXPECT_EQ(0u, log.find("Ann\t0123456\t"));
-    EXPECT_EQ(dan, log.substr(log.find("\r\n") + 2));
-}
-
-TEST_F(CallListDialog, AListThatCannotBeReadIsToldAndNeverSavedOver)
-{
-    const std::string book = "Ann\t0111\r\nBob\t0222\r\nZed\t0999\r\n";
-    WriteFileBytes(ProductPath("callerid.fic"), book);
-    CreateDirectoryA(ProductPath("incoming.log").c_str(), NULL);
-    HANDLE lock = CreateFileA(ProductPath("callerid.fic").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
-    ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDYES);
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        AddEntry(dialog, "Al", "0");
-        Command(dialog, SAVE);
-        Command(dialog, IDCMD_EXIT);  /* still asks; Yes saves, which fails again: it stays open */
-        EXPECT_FALSE(Ended(dialog));
-    });
-    OpenList(IDCMD_CALL_LOG, [&](HWND dialog) { Command(dialog, SAVE); });
-    CloseHandle(lock);
-    EXPECT_EQ(book, PhoneBook());
-    EXPECT_EQ(FILE_ATTRIBUTE_DIRECTORY, GetFileAttributesA(ProductPath("incoming.log").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    RemoveDirectoryA(ProductPath("incoming.log").c_str());
-    /* At the start, at Save and at Close's save of each list: the file and the system's reason. */
-    std::vector<SeenMessageBox> seen = answerer.Seen();
-    ASSERT_EQ(6u, seen.size());
-    EXPECT_EQ(String(10034), seen[2].text);
-    for (int box : {0, 1, 3, 4, 5}) {
-        bool log = box >= 4;
-        EXPECT_EQ(log ? String(IDCMD_CALL_LOG) : "Phone book", seen[box].caption);
-        EXPECT_EQ(0u, seen[box].text.find(ProductPath(log ? "incoming.log" : "callerid.fic") + "\r\n\r\n")) << box;
-        EXPECT_LT(ProductPath("incoming.log").size() + 6, seen[box].text.size()) << box;
+        return letters;
     }
+    /* Holds a product file open, sharing as given, until the steps release it. */
+    void Hold(const std::string &name, DWORD share)
+    {
+        held.push_back(CreateFileA(ProductPath(name).c_str(), GENERIC_READ, share, NULL, OPEN_EXISTING, 0, NULL));
+        EXPECT_NE(INVALID_HANDLE_VALUE, held.back());
+    }
+    void Release()
+    {
+        for (HANDLE file : held)
+            CloseHandle(file);
+        for (const std::string &name : readOnly)
+            SetFileAttributesA(ProductPath(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        held.clear();
+        readOnly.clear();
+    }
+    std::vector<SeenMessageBox> Boxes() { return answerer ? answerer->Seen() : std::vector<SeenMessageBox>(); }
+
+    std::vector<std::string> lines;
+    size_t next = 0;
+    HWND list = NULL;
+    int widthBefore = 0;  /* the dialog's width before its last step other than an expectation */
+    std::vector<HANDLE> held;
+    std::vector<std::string> readOnly;
+    std::unique_ptr<MessageBoxAnswerer> answerer;
+
+    const std::map<std::string, Reading> readings = {
+        {"caption", [&](HWND d, std::istream &) { return TextOf(d); }},
+        {"column", [&](HWND, std::istream &a) { return ColumnTitle(Int(a)); }},
+        {"width", [&](HWND, std::istream &a) { return std::to_string(ListView_GetColumnWidth(list, Int(a))); }},
+        {"rows", [&](HWND, std::istream &) { return Rows(); }},
+        {"selected", [&](HWND, std::istream &) { return std::to_string(ListView_GetNextItem(list, -1, LVNI_SELECTED)); }},
+        {"buttons", [&](HWND d, std::istream &) { return Buttons(d); }},
+        {"tips", [&](HWND, std::istream &) { return OnOff(ListView_GetExtendedListViewStyle(list) & LVS_EX_INFOTIP); }},
+        {"tip", [&](HWND d, std::istream &a) { return InfoTip(d, Int(a)); }},
+        {"pictures", [&](HWND d, std::istream &) { return Pictures(d); }},
+        {"open", [&](HWND d, std::istream &) { return OnOff(!Ended(d)); }},
+        {"other-list", [&](HWND d, std::istream &) { return OnOff(FindDialog(LIST, d) != NULL); }},
+        {"editor", [&](HWND, std::istream &) { return OnOff(FindDialog(NAME_EDIT) != NULL); }},
+        {"grown", [&](HWND d, std::istream &) { return std::to_string(SizeOf(d).cx - widthBefore); }},
+        {"field", [&](HWND d, std::istream &a) { return TextOf(GetDlgItem(d, kNames.at(Word(a)))); }},
+        {"ok", [&](HWND d, std::istream &) { return OnOff(IsWindowEnabled(GetDlgItem(d, IDOK))); }},
+        {"file", [&](HWND, std::istream &a) { return ReadFileBytes(ProductPath(Word(a))); }},
+        {"files", [&](HWND, std::istream &a) { return Files(Word(a)); }},
+        {"boxes", [&](HWND, std::istream &) { return std::to_string(Boxes().size()); }},
+        {"box", [&](HWND, std::istream &a) {
+             size_t index = (size_t)Int(a);
+             return index < Boxes().size() ? Boxes()[index].caption + " | " + Boxes()[index].text : "none";
+         }},
+    };
+
+    const std::map<std::string, Step> steps = {
+        {"setting", [&](HWND, std::istream &a) {
+             std::string section = Word(a), key = Word(a);
+             Set(section.c_str(), key.c_str(), Rest(a).c_str());
+         }},
+        {"file", [&](HWND, std::istream &a) {
+             std::string name = Word(a);
+             WriteFileBytes(ProductPath(name), Rest(a));
+         }},
+        {"folder", [&](HWND, std::istream &a) { CreateDirectoryA(ProductPath(Word(a)).c_str(), NULL); }},
+        {"lock", [&](HWND, std::istream &a) { Hold(Word(a), 0); }},
+        {"hold", [&](HWND, std::istream &a) { Hold(Word(a), FILE_SHARE_READ | FILE_SHARE_WRITE); }},
+        {"read-only", [&](HWND, std::istream &a) {
+             readOnly.push_back(Word(a));
+             SetFileAttributesA(ProductPath(readOnly.back()).c_str(), FILE_ATTRIBUTE_READONLY);
+         }},
+        {"release", [&](HWND, std::istream &) { Release(); }},
+        {"start", [&](HWND, std::istream &) {
+             if (!Start())
+                 next = lines.size(), ADD_FAILURE() << "no main window";
+         }},
+        {"connect", [&](HWND, std::istream &) { ConnectV92(); }},
+        {"call", [&](HWND, std::istream &) { CallWaits(); }},
+        {"idle", [&](HWND, std::istream &) { Alert(MOH_EVENT_DIAG_STATE, DIAG_IDLE); }},
+        {"answer", [&](HWND, std::istream &a) {
+             int button = kNames.at(Word(a));
+             if (!answerer)
+                 answerer.reset(new MessageBoxAnswerer(button));
+             answerer->SetButton(button);
+         }},
+        {"click", [&](HWND, std::istream &a) { Click(kNames.at(Word(a))); }},
+        {"press", [&](HWND d, std::istream &a) { SendMessageA(d, WM_COMMAND, (WPARAM)kNames.at(Word(a)), 0); }},
+        {"system-close", [&](HWND d, std::istream &) { SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"open", [&](HWND, std::istream &a) { OpenList(kNames.at(Word(a))); }},
+        {"close", [&](HWND, std::istream &) {}},
+        {"editor", [&](HWND d, std::istream &a) {
+             if (!InDialog(NAME_EDIT, [&] { RunStep(d, a); }, [&](HWND editor) { RunSteps(editor); }))
+                 next = lines.size();
+         }},
+        {"ok", [&](HWND d, std::istream &) { SendMessageA(d, WM_COMMAND, IDOK, 0); }},
+        {"cancel", [&](HWND d, std::istream &) { SendMessageA(d, WM_COMMAND, IDCANCEL, 0); }},
+        {"type", [&](HWND d, std::istream &a) {
+             int field = kNames.at(Word(a));
+             SetDlgItemTextA(d, field, Rest(a).c_str());
+         }},
+        {"select", [&](HWND, std::istream &a) {
+             ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+             for (int row, first = 1; a >> row; first = 0)
+                 ListView_SetItemState(list, row, LVIS_SELECTED | (first ? LVIS_FOCUSED : 0), LVIS_SELECTED | LVIS_FOCUSED);
+         }},
+        {"sort", [&](HWND d, std::istream &a) { Notify(d, list, LVN_COLUMNCLICK, Int(a)); }},
+        {"double-click", [&](HWND d, std::istream &a) {
+             Notify(d, Word(a) == "list" ? list : FindWindowExA(d, NULL, STATUSCLASSNAMEA, NULL), NM_DBLCLK);
+         }},
+        {"expect", [&](HWND d, std::istream &a) {
+             std::string what = Word(a);
+             std::string actual = readings.count(what) ? readings.at(what)(d, a) : "no such reading";
+             std::string expected = Rest(a);
+             EXPECT_PRED2(Matches, expected, actual);
+         }},
+    };
+};
+
+TEST_P(CallListDialog, Steps)
+{
+    std::ifstream in(std::string(CALL_LIST_STEPS "/") + GetParam() + ".txt");
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_FALSE(lines.empty());
+    RunSteps(NULL);
 }
 
-TEST_F(CallListDialog, ASaveStoppedBeforeTheReplacementKeepsTheFileAndTheChanges)
-{
-    const std::string book = "Ann\t0111\r\nBob\t0222\r\n";
-    WriteFileBytes(ProductPath("callerid.fic"), book);
-    ASSERT_TRUE(Start());
-    MessageBoxAnswerer answerer(IDYES);
-    OpenList(IDCMD_PHONEBOOK, [&](HWND dialog) {
-        Command(dialog, DELETE_ENTRIES);
-        /* A file in the way: the list file held open by a program that does not let it go. */
-        HANDLE holder = CreateFileA(ProductPath("callerid.fic").c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
-        Command(dialog, SAVE);
-        CloseHandle(holder);
-        EXPECT_EQ(book, PhoneBook());
-        answerer.SetButton(IDNO);
-        Command(dialog, IDCMD_EXIT);
-        EXPECT_TRUE(Ended(dialog));
-    });
-    std::vector<SeenMessageBox> seen = answerer.Seen();
-    ASSERT_EQ(3u, seen.size());
-    EXPECT_EQ(0u, seen[1].text.find(ProductPath("callerid.fic")));
-    EXPECT_EQ(String(10034), seen[2].text);
-    EXPECT_EQ(book, PhoneBook());
-    WIN32_FIND_DATAA found;
-    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(ProductPath("*.tmp").c_str(), &found));
-}
+INSTANTIATE_TEST_SUITE_P(File, CallListDialog,
+                         ::testing::Values("phone_book", "empty_lists", "log_order", "log_outcomes", "delete",
+                                           "emptied_list", "editor", "edit_entry", "engine_appends", "file_changes", "unreadable",
+                                           "save_stopped"),
+                         [](const ::testing::TestParamInfo<const char *> &info) { return std::string(info.param); });
+
+}  // namespace
