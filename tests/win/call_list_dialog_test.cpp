@@ -410,7 +410,7 @@ TEST_P(CallListDialog, Steps)
 
 INSTANTIATE_TEST_SUITE_P(File, CallListDialog,
                          ::testing::Values("phone_book", "empty_lists", "log_order", "log_outcomes", "delete",
-                                           "emptied_list", "editor", "edit_entry", "engine_appends", "file_changes", "unreadable",
+                                           "emptied_list", "editor", "edit_entry", "engine_appends", "unreadable",
                                            "save_stopped"),
                          [](const ::testing::TestParamInfo<const char *> &info) { return std::string(info.param); });
 
