@@ -94,6 +94,7 @@ bool InDialog(int control, std::function<void()> open, std::function<void(HWND)>
     return mine.ran && mine.ticks <= GIVE_UP_TICKS;
 }
 
+/* Whether text matches pattern, each "*" standing for one or more characters. */
 bool Matches(const std::string &pattern, const std::string &text)
 {
     size_t star = pattern.find('*');
