@@ -9,7 +9,6 @@
 
 #include "list_text.h"
 #include "mohres.h"
-#include "setting_catalogue.h"
 
 namespace {
 
@@ -65,11 +64,6 @@ const std::map<int, std::string> &EnglishStrings()
 
 EngineRig::EngineRig() : settings(DefaultSettings())
 {
-}
-
-void EngineRig::SetSetting(SettingKey key, int value)
-{
-    SetSetting(kSettingCatalogue[key].section, kSettingCatalogue[key].name, std::to_string(value));
 }
 
 void EngineRig::Load()
@@ -134,12 +128,6 @@ void EngineRig::Advance(int64_t milliseconds)
     now = until;
 }
 
-bool EngineRig::CommandEnabled(int command) const
-{
-    auto state = toolbar.find(command);
-    return state != toolbar.end() && state->second;
-}
-
 bool EngineRig::Click(int command)
 {
     if (!CommandEnabled(command))
@@ -167,7 +155,7 @@ std::string EngineRig::CommandStates() const
 int EngineRig::Request(uint32_t op, uint32_t dataKind, uint32_t item, char *buffer, uint32_t length,
                        uint32_t *value)
 {
-    requests.push_back({op, dataKind, item, value != nullptr, value ? *value : 0});
+    requests.push_back({op, dataKind, item, value ? *value : 0, value != nullptr});
     return ModemAnswer(&modem, op, dataKind, item, buffer, length, value);
 }
 

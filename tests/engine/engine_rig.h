@@ -17,11 +17,12 @@
 #include "call_engine.h"
 #include "engine_invariants.h"
 #include "modem_model.h"
+#include "setting_catalogue.h"
 
+/* A request of the engine to the modem, with the value it passed when hasValue. */
 struct RigRequest {
-    uint32_t op, dataKind, item;
+    uint32_t op, dataKind, item, value;
     bool hasValue;
-    uint32_t value;
 };
 
 class EngineRig : public ModemPort, public WindowPort, public TimerPort, public SettingsPort,
@@ -33,7 +34,10 @@ public:
     {
         settings[section + "/" + key] = value;
     }
-    void SetSetting(SettingKey key, int value);
+    void SetSetting(SettingKey key, int value)
+    {
+        SetSetting(kSettingCatalogue[key].section, kSettingCatalogue[key].name, std::to_string(value));
+    }
     /* The window is up: live settings are read and the engine starts. */
     void Load();
 
@@ -43,7 +47,7 @@ public:
     void Advance(int64_t milliseconds);
     /* A click reaches the engine only on an enabled command, as a person's would. */
     bool Click(int command);
-    bool CommandEnabled(int command) const;
+    bool CommandEnabled(int command) const { return toolbar.count(command) && toolbar.at(command); }
     std::string CommandStates() const;   /* Accept, Ignore, Disconnect, Call, Reconnect: "+-..." */
     bool TimerRunning(int id) const { return id > 0 && id < TIMER_SLOTS && timers[id].running; }
 

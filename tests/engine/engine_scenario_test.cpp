@@ -33,7 +33,7 @@ public:
     void Play()
     {
         size_t step = 0;
-        for (; step < scenario.steps.size() && Prepares(scenario.steps[step]); ++step)
+        for (; step < scenario.steps.size() && PreparesRun(scenario.steps[step]); ++step)
             Prepare(scenario.steps[step]);
         rig.Load();
         for (; step < scenario.steps.size() && rig.invariants.broken.empty(); ++step) {
@@ -45,11 +45,6 @@ public:
     }
 
 private:
-    static bool Prepares(const ScenarioStep &step)
-    {
-        return step.kind == STEP_SETTING || step.kind == STEP_PHONE_BOOK || step.kind == STEP_MODEM;
-    }
-
     void Prepare(const ScenarioStep &step)
     {
         if (step.kind == STEP_SETTING)
@@ -112,12 +107,7 @@ private:
 
     void CheckRequest(const ScenarioStep &step)
     {
-        size_t found = requestCursor;
-        for (; found < rig.requests.size(); ++found) {
-            const RigRequest &r = rig.requests[found];
-            if (RequestMatches(step.request, r.op, r.dataKind, r.item, r.hasValue ? &r.value : nullptr))
-                break;
-        }
+        size_t found = FindRequest(step.request, rig.requests, requestCursor);
         bool made = found < rig.requests.size();
         EXPECT_EQ(step.expect == EXPECT_REQUEST, made);
         if (made && step.expect == EXPECT_REQUEST)

@@ -16,7 +16,6 @@ namespace {
 
 const int kCommands[] = {IDCMD_ACCEPT, IDCMD_IGNORE, IDCMD_DISCONNECT, IDCMD_CALL, IDCMD_RECONNECT};
 const std::string kNumbers[] = {"5550", "5551", "5552", "5553", "5554", "5555", "5556"};
-const std::string kPrivate = "P";
 const std::string kNames[] = {"Caller 0", "Caller 1", "Caller 2"};
 
 class Run {
@@ -65,7 +64,7 @@ private:
         case 0: ModemConnect(&rig.modem, value % 3 ? MODULATION_V92 : MODULATION_V90, value % 4 == 3 ? 2 : 0); break;
         case 1: ModemGoIdle(&rig.modem); break;
         case 2: ModemCallWaitingTone(&rig.modem); break;
-        case 3: ModemCallerId(&rig.modem, value % 5 ? kNumbers[value % 7] : kPrivate, kNames[value % 3]); break;
+        case 3: ModemCallerId(&rig.modem, value % 5 ? kNumbers[value % 7] : "P", kNames[value % 3]); break;
         case 4: ModemRemoteResponse(&rig.modem, 500 + value % 7); break;
         case 5: ModemReportState(&rig.modem, value % 14); break;
         case 6: ModemReportDiag(&rig.modem, value % 26); break;

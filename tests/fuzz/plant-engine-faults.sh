@@ -1,8 +1,7 @@
 #!/bin/bash
 # Shows that each invariant of the engine's event-sequence fuzzer fires: plants the faults of
 # tests/fuzz/engine_faults.txt one at a time, as the mutation check plants its own, into a copy of
-# engine/ (never into the product's sources), builds the fuzzer on the copy and runs it until an
-# invariant breaks. Usage: tests/fuzz/plant-engine-faults.sh [seconds]
+# engine/ (never into the product's sources) and fuzzes the copy until an invariant breaks. Usage: tests/fuzz/plant-engine-faults.sh [seconds]
 set -u
 cd "$(dirname "$0")/../.."
 seconds=${1:-120}
@@ -25,10 +24,9 @@ caught=0
 for ((i = 0; i < count; i++)); do
   rm -rf "$work/engine" && cp -r engine "$work/engine"
   IFS=$'\t' read -r name expected < <(plant "$i" "$work") || continue
-  tests/fuzz/build-engine-fuzzer.sh "$work/engine" "$work/fuzzer" || exit 1
-  rm -rf "$work/corpus" && mkdir -p "$work/corpus"
-  ASAN_OPTIONS=quarantine_size_mb=16 "$work/fuzzer" -max_total_time="$seconds" -max_len=144 -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1
-  fired=$(grep -m1 -o 'invariant broken: [^(]*' "$work/log")
+  rm -rf "$work/out"
+  FUZZ_ENGINE="$work/engine" FUZZ_TARGETS=engine_events FUZZ_SECONDS="$seconds" tests/fuzz/run-fuzzers.sh "$work/out" >/dev/null
+  fired=$(grep -m1 -o 'invariant broken: [^(]*' "$work/out/engine_events.log")
   if [[ "$fired" == *"$expected"* ]]; then
     caught=$((caught + 1))
     echo "caught: $name: $fired"

@@ -69,8 +69,7 @@ TEST_F(Engine, EventsBeforeTheWindowNullDataAndOtherKindsAreIgnored)
 
     ASSERT_TRUE(Start());
     ConnectV92();
-    typedef void(WINAPI * AlertFn)(DWORD, DWORD **);
-    AlertFn alert = (AlertFn)(void *)GetProcAddress(GetModuleHandleA("moh.dll"), "AlertMOH");
+    auto alert = (LibraryUnderTest::AlertFn)(void *)GetProcAddress(GetModuleHandleA("moh.dll"), "AlertMOH");
     ClearLog();
     trace.Clear();
     alert(MOH_EVENT_DIAG_STATE, NULL);

@@ -77,6 +77,13 @@ struct Scenario {
     std::vector<ScenarioStep> steps;
 };
 
+/* Whether the step prepares the run (a setting, a phone book entry or a modem value): those before
+   the first other step are applied before the library loads. */
+inline bool PreparesRun(const ScenarioStep &step)
+{
+    return step.kind == STEP_SETTING || step.kind == STEP_PHONE_BOOK || step.kind == STEP_MODEM;
+}
+
 /* Parses a whole scenario file. On a bad line returns false and sets error to
    "FILE:LINE: what was expected". */
 bool ParseScenario(const std::string &fileName, const std::string &text, Scenario *scenario, std::string *error);
@@ -84,6 +91,20 @@ bool ParseScenario(const std::string &fileName, const std::string &text, Scenari
 /* Whether a request made by the library (FormatRequest's fields) matches the pattern. */
 bool RequestMatches(const RequestPattern &pattern, uint32_t op, uint32_t dataKind, uint32_t item,
                     const uint32_t *value);
+
+/* The index of the first request from index from on that the pattern matches, or requests.size();
+   a Request has the fields op, dataKind, item, hasValue and value. */
+template <typename Request>
+size_t FindRequest(const RequestPattern &pattern, const std::vector<Request> &requests, size_t from)
+{
+    for (; from < requests.size(); ++from) {
+        const Request &r = requests[from];
+        uint32_t value = (uint32_t)r.value;
+        if (RequestMatches(pattern, (uint32_t)r.op, (uint32_t)r.dataKind, (uint32_t)r.item, r.hasValue ? &value : nullptr))
+            break;
+    }
+    return from;
+}
 
 /* Whether the command states seen ("+-+-+", as EXPECT_COMMANDS) are those the step wants. */
 bool CommandsMatch(const std::string &wanted, const std::string &states);

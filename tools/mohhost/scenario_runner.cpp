@@ -70,20 +70,9 @@ std::string RequestsSince(size_t index)
     return text;
 }
 
-size_t FindRequest(const RequestPattern &pattern)
-{
-    for (size_t i = requestCursor; i < requests.size(); ++i) {
-        const RecordedRequest &r = requests[i];
-        uint32_t value = r.value;
-        if (RequestMatches(pattern, r.op, r.dataKind, r.item, r.hasValue ? &value : nullptr))
-            return i;
-    }
-    return requests.size();
-}
-
 void CheckRequest(const ScenarioStep &step)
 {
-    size_t found = FindRequest(step.request);
+    size_t found = FindRequest(step.request, requests, requestCursor);
     bool made = found < requests.size();
     if (step.expect == EXPECT_REQUEST && made)
         requestCursor = found + 1;
@@ -297,7 +286,7 @@ void PrepareScenario(const Scenario *toRun, const RunnerOptions &runOptions)
     nextStep = 0;
     while (nextStep < scenario->steps.size()) {
         const ScenarioStep &step = scenario->steps[nextStep];
-        if (step.kind != STEP_SETTING && step.kind != STEP_PHONE_BOOK && step.kind != STEP_MODEM)
+        if (!PreparesRun(step))
             break;
         HostLog("step %d: %s", step.line, step.source.c_str());
         PrepareStep(step);
