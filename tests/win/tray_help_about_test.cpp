@@ -166,8 +166,12 @@ TEST_F(TrayIcon, AppearsWithTheFirstKnownStateAndGoesWithTheWindow)
     EXPECT_EQ(0, TrayIconResource());
 }
 
-TEST_F(TrayIcon, RingingAnimatesTheIconAndThePictureUntilTheDecision)
+/* With the ring sound on or off. */
+class Ringing : public TrayIcon, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(Ringing, AnimatesTheIconAndThePictureUntilTheDecision)
 {
+    Set("Sounds", "Enable", GetParam());
     modem.values[MOH_ITEM_MOH_STATE] = MOH_STATE_NONE;
     Start();
     CallRings();
@@ -183,6 +187,8 @@ TEST_F(TrayIcon, RingingAnimatesTheIconAndThePictureUntilTheDecision)
     EXPECT_EQ(0, Engine().AnimationFrame());
     EXPECT_EQ(stateBitmaps[0], StatePicture());
 }
+
+INSTANTIATE_TEST_SUITE_P(Sounds, Ringing, ::testing::Values("1", "0"));
 
 TEST_F(TrayIcon, OnHoldEachPollBlinksAndBackToPhaseZeroTheNextPollEndsTheBlink)
 {

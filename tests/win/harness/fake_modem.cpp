@@ -27,8 +27,6 @@ int __cdecl FakeModem::Request(DWORD op, DWORD dataKind, DWORD item, char *buffe
 int FakeModem::Answer(DWORD op, DWORD dataKind, DWORD item, char *buffer, DWORD bufferLength, DWORD *value)
 {
     calls.push_back({op, dataKind, item, value ? *value : 0, bufferLength});
-    if (failAll)
-        return 0;
     if (op == MOH_OP_GET && dataKind == MOH_DATA_DWORD && value) {
         auto answer = values.find(item);
         if (answer != values.end())

@@ -28,7 +28,6 @@ public:
     std::map<DWORD, DWORD> values;     /* answers to value reads, by item */
     std::map<DWORD, std::string> texts; /* answers to text reads, by item */
     std::map<DWORD, int> results;      /* result per item; 1 when not listed */
-    bool failAll = false;              /* every request returns 0 and writes nothing */
 
     std::vector<ModemCall> calls;
     /* The requests as "op/kind/item=value" lines, for comparing whole sequences. */
