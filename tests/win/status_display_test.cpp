@@ -241,8 +241,9 @@ protected:
 
 /* A call minimises the other titled windows and takes the front; the disconnect gives it back
    to the window that had it, as it was, and to no other: not when it was closed meanwhile, nor
-   when the status window had it. */
-enum Front { EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW };
+   when the status window had it. A maximised "Program..." window is not minimised and stays
+   maximised. */
+enum Front { EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW, MAXIMISED_PROGRAM_FOLDER };
 
 class GiveBack : public Foreground, public ::testing::WithParamInterface<Front> {};
 
@@ -250,29 +251,32 @@ TEST_P(GiveBack, TheFrontReturnsToTheWindowThatHadItAsItWas)
 {
     const Front front = GetParam();
     const bool minimised = front != STATUS_WINDOW;
+    const bool maximised = front == MAXIMISED_EDITOR || front == MAXIMISED_PROGRAM_FOLDER;
+    HWND had = front == STATUS_WINDOW ? window : front == MAXIMISED_PROGRAM_FOLDER ? others[3] : editor;
     Set("MOH", "Minimize", "1");
     ASSERT_TRUE(Start());
-    ShowWindow(editor, front == MAXIMISED_EDITOR ? SW_MAXIMIZE : SW_SHOWNORMAL);
-    SetForegroundWindow(front == STATUS_WINDOW ? window : editor);
+    ShowWindow(had, maximised ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    SetForegroundWindow(had);
     CallComes();
     for (HWND other : others)
         EXPECT_EQ(minimised && (other == editor || other == viewer), IsIconic(other) != FALSE) << TextOf(other);
     EXPECT_FALSE(IsWindowVisible(hidden));
     EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
     EXPECT_EQ(window, GetForegroundWindow());
-    EXPECT_EQ(minimised, trace.Has("Minimize foreground window Editor"));
+    EXPECT_EQ(minimised, trace.Has("Minimize foreground window " + TextOf(had)));
     if (front == CLOSED_EDITOR)
         DestroyWindow(editor);
     Click(IDCMD_DISCONNECT);
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_EQ(minimised, IsIconic(viewer) != FALSE);  /* only the one that had the front comes back */
-    if (front != CLOSED_EDITOR) {
-        EXPECT_FALSE(IsIconic(editor));
-        EXPECT_EQ(front == MAXIMISED_EDITOR, IsZoomed(editor) != FALSE);
+    EXPECT_EQ(minimised && had != editor, IsIconic(editor) != FALSE);
+    if (front != CLOSED_EDITOR && front != STATUS_WINDOW) {
+        EXPECT_EQ(maximised, IsZoomed(had) != FALSE);
+        EXPECT_EQ(had, GetForegroundWindow());
     }
-    EXPECT_TRUE((front != EDITOR && front != MAXIMISED_EDITOR) || GetForegroundWindow() == editor);
 }
 
-INSTANTIATE_TEST_SUITE_P(Front, GiveBack, ::testing::Values(EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW));
+INSTANTIATE_TEST_SUITE_P(Front, GiveBack, ::testing::Values(EDITOR, MAXIMISED_EDITOR, CLOSED_EDITOR, STATUS_WINDOW,
+                                                              MAXIMISED_PROGRAM_FOLDER));
 
 }  // namespace
