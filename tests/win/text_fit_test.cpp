@@ -45,30 +45,23 @@ TextBox BoxOf(HWND control)
 {
     RECT client;
     GetClientRect(control, &client);
-    LONG style = GetWindowLongA(control, GWL_STYLE);
-    TextBox box = {client.right, client.bottom, DT_SINGLELINE};
+    LONG style = GetWindowLongA(control, GWL_STYLE), type = style & SS_TYPEMASK;
     std::string name = ClassOf(control);
     if (lstrcmpiA(name.c_str(), "Static") == 0) {
-        LONG type = style & SS_TYPEMASK;
-        if ((type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT) || (style & SS_ELLIPSISMASK))
-            return {0, 0, 0};  /* pictures, and texts shortened on purpose */
-        box.format = DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0);
-        return box;
+        /* Not pictures, nor texts shortened on purpose. */
+        bool text = (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) && !(style & SS_ELLIPSISMASK);
+        return {text ? client.right : 0, client.bottom, DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0u)};
     }
-    if (lstrcmpiA(name.c_str(), "Button") != 0)
+    type = style & BS_TYPEMASK;
+    if (lstrcmpiA(name.c_str(), "Button") != 0 || type == BS_OWNERDRAW)  /* owner-drawn: a picture and its tooltip */
         return {0, 0, 0};
-    LONG type = style & BS_TYPEMASK;
-    if (type == BS_OWNERDRAW)
-        return {0, 0, 0};  /* pictures; the text is their tooltip */
     /* Check boxes and radio buttons (2 to 9 but for group boxes and user buttons) have a mark beside the text. */
     bool marked = type >= BS_CHECKBOX && type <= BS_AUTORADIOBUTTON && type != BS_GROUPBOX && type != BS_USERBUTTON;
-    box.width -= type == BS_GROUPBOX ? GROUP_MARGIN : marked ? GetSystemMetrics(SM_CXMENUCHECK) + CHECK_GAP : BUTTON_MARGIN;
-    if (style & BS_MULTILINE)
-        box.format = DT_WORDBREAK;
-    return box;
+    int margin = type == BS_GROUPBOX ? GROUP_MARGIN : marked ? GetSystemMetrics(SM_CXMENUCHECK) + CHECK_GAP : BUTTON_MARGIN;
+    return {client.right - margin, client.bottom, (style & BS_MULTILINE) ? (UINT)DT_WORDBREAK : (UINT)DT_SINGLELINE};
 }
 
-/* "" when text fits the box in font, else what overflows. */
+/* "" when text fits the box in the control's font, else what overflows. */
 std::string Overflow(HWND control, const std::string &text, TextBox box)
 {
     HDC dc = GetDC(control);
@@ -79,9 +72,8 @@ std::string Overflow(HWND control, const std::string &text, TextBox box)
     ReleaseDC(control, dc);
     if (needed.right <= box.width && needed.bottom <= box.height)
         return "";
-    return "control " + std::to_string(GetDlgCtrlID(control)) + " \"" + text + "\" needs " +
-           std::to_string(needed.right) + "x" + std::to_string(needed.bottom) + ", has " + std::to_string(box.width) +
-           "x" + std::to_string(box.height) + "\n";
+    return "control " + std::to_string(GetDlgCtrlID(control)) + " \"" + text + "\" needs " + std::to_string(needed.right) +
+           "x" + std::to_string(needed.bottom) + ", has " + std::to_string(box.width) + "x" + std::to_string(box.height) + "\n";
 }
 
 /* Every cut text among the window's children, shown or hidden, and in list headers. */
@@ -97,7 +89,7 @@ std::string CutTexts(HWND window)
             item.pszText = text;
             item.cchTextMax = sizeof text;
             RECT rect;
-            SendMessageA(header, HDM_GETITEMA, i, (LPARAM)&item);
+            Header_GetItem(header, i, &item);
             Header_GetItemRect(header, i, &rect);
             cut += Overflow(header, text, {rect.right - rect.left - HEADER_MARGIN, rect.bottom - rect.top, DT_SINGLELINE});
         }
@@ -116,18 +108,17 @@ protected:
     {
         HWND found = NULL;
         WaitFor([&] {
-            found = FindShown([&](HWND w) {
-                return w != other && w != window && ClassOf(w) == "#32770" &&
-                       lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
-            });
-            return found != NULL;
+            return (found = FindShown([&](HWND w) {
+                        return w != other && w != window && ClassOf(w) == "#32770" &&
+                               lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
+                    })) != NULL;
         });
         EXPECT_TRUE(found) << what;
         EXPECT_EQ("", found ? CutTexts(found) : "") << what;
         return found;
     }
-    /* Every page of a property sheet, each shown in turn, as the sheet lays it out. */
-    static void CheckPages(HWND sheet, const char *what)
+    /* Every page of a property sheet, each shown in turn, as the sheet lays it out; then Cancel. */
+    static void CheckPagesAndCancel(HWND sheet, const char *what)
     {
         int pages = TabCtrl_GetItemCount(GetDlgItem(sheet, SHEET_TABS));
         EXPECT_LE(3, pages) << what;
@@ -135,6 +126,7 @@ protected:
             SendMessageA(sheet, PSM_SETCURSEL, i, 0);
             EXPECT_EQ("", CutTexts(PropSheet_GetCurrentPageHwnd(sheet))) << what << " page " << i;
         }
+        Close(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL);
     }
     /* Asks the window (or dialog) to close and waits until it has. */
     static void Close(HWND window, UINT message = WM_CLOSE, WPARAM wParam = 0)
@@ -154,7 +146,6 @@ TEST_P(TextFit, NoTextIsCut)
     ASSERT_TRUE(loop.Start());
     window = loop.window();
     EXPECT_EQ(GetParam().callerLabel, TextOf(GetDlgItem(window, IDC_CALLER_LABEL)));
-
     EXPECT_EQ("", CutTexts(window)) << "status window";
     HWND statusLine = GetDlgItem(window, IDC_STATUS_LINE);
     for (UINT id : kStatusTexts)
@@ -164,15 +155,12 @@ TEST_P(TextFit, NoTextIsCut)
     PostMessageA(window, WM_COMMAND, IDCMD_CONFIG, 0);
     HWND sheet = Dialog(SHEET_TABS, WC_TABCONTROLA, "configuration");
     ASSERT_TRUE(sheet);
-    CheckPages(sheet, "configuration");
     SendMessageA(sheet, PSM_SETCURSEL, SOUNDS_PAGE, 0);
     HWND advanced = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED);
     PostMessageA(GetParent(advanced), WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)advanced);
-    if (HWND keypad = Dialog(SHEET_TABS, WC_TABCONTROLA, "keypad", sheet)) {
-        CheckPages(keypad, "keypad");
-        Close(keypad, PSM_PRESSBUTTON, PSBTN_CANCEL);
-    }
-    Close(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL);
+    if (HWND keypad = Dialog(SHEET_TABS, WC_TABCONTROLA, "keypad", sheet))
+        CheckPagesAndCancel(keypad, "keypad");
+    CheckPagesAndCancel(sheet, "configuration");
 
     /* The phone book and its entry editor, then the incoming-call log. */
     PostMessageA(window, WM_COMMAND, IDCMD_PHONEBOOK, 0);
