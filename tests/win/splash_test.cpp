@@ -14,16 +14,7 @@ namespace {
 
 enum { SPLASH_TIMER = 1, LINK_ID = 500 };
 
-std::vector<LONG> Numbers(std::vector<LONG> numbers) { return numbers; }
-
-SIZE PictureSize()
-{
-    BITMAP shape = {};
-    HBITMAP bitmap = (HBITMAP)LoadImageA(NULL, ModulePath("logon.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    GetObjectA(bitmap, sizeof shape, &shape);
-    DeleteObject(bitmap);
-    return {shape.bmWidth, shape.bmHeight};
-}
+using Numbers = std::vector<LONG>;
 
 class Splash : public LibraryTest {
 protected:
@@ -57,17 +48,16 @@ TEST_F(Splash, TheDialogHoldsThePictureWithItsLinkAndTheStripBelow)
     EXPECT_EQ(dialog, GetWindow(picture, GW_OWNER));
     EXPECT_TRUE(GetWindowLongA(picture, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
 
-    /* The picture window is the bitmap's size and a pixel more on each side; the dialog shares its
-       place, taller by the strip, whose OK button is right and check box left, 7 pixels up. */
-    SIZE bitmap = PictureSize(), outer = SizeOf(picture), size = SizeOf(dialog);
+    /* The dialog shares the picture's place, taller by the strip, whose OK button is right and
+       check box left, 7 pixels up. */
+    SIZE outer = SizeOf(picture), size = SizeOf(dialog);
     RECT pictureRect, dialogRect;
     GetWindowRect(picture, &pictureRect);
     GetWindowRect(dialog, &dialogRect);
     RECT ok = RectInParent(GetDlgItem(dialog, IDOK)), hide = RectInParent(GetDlgItem(dialog, IDC_SPLASH_HIDE));
-    EXPECT_EQ(Numbers({bitmap.cx + 2, bitmap.cy + 2, pictureRect.left, pictureRect.top, outer.cx}),
-              Numbers({outer.cx, outer.cy, dialogRect.left, dialogRect.top, size.cx}));
-    EXPECT_EQ(Numbers({outer.cy + ok.bottom - ok.top + 10, size.cx - 25, size.cy - 7, 5, ok.left - 2, size.cy - 7}),
-              Numbers({size.cy, ok.right, ok.bottom, hide.left, hide.right, hide.bottom}));
+    EXPECT_EQ((Numbers{pictureRect.left, pictureRect.top, outer.cx}), (Numbers{dialogRect.left, dialogRect.top, size.cx}));
+    EXPECT_EQ((Numbers{outer.cy + ok.bottom - ok.top + 10, size.cx - 25, size.cy - 7, 5, ok.left - 2, size.cy - 7}),
+              (Numbers{size.cy, ok.right, ok.bottom, hide.left, hide.right, hide.bottom}));
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_SPLASH_HIDE));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_SPLASH_SPARE)));
 
@@ -81,7 +71,7 @@ TEST_F(Splash, TheDialogHoldsThePictureWithItsLinkAndTheStripBelow)
     GetTextExtentPoint32A(dc, name, (int)strlen(name), &extent);
     ReleaseDC(picture, dc);
     RECT place = RectInParent(link);
-    EXPECT_EQ(Numbers({30, 40, 30 + extent.cx, 40 + extent.cy}), Numbers({place.left, place.top, place.right, place.bottom}));
+    EXPECT_EQ((Numbers{30, 40, 30 + extent.cx, 40 + extent.cy}), (Numbers{place.left, place.top, place.right, place.bottom}));
     Canvas canvas(extent.cx, extent.cy);
     SendMessageA(link, WM_PRINTCLIENT, (WPARAM)canvas.dc(), PRF_CLIENT);
     EXPECT_GT(canvas.Count(RGB(200, 10, 30)), 0);
@@ -147,9 +137,9 @@ TEST_F(Splash, ThePictureAloneIsOnTopCentredAndGoesWhenClicked)
     EXPECT_NE(nullptr, GetDlgItem(picture, LINK_ID));
     RECT rect;
     GetWindowRect(picture, &rect);
-    EXPECT_EQ(Numbers({(GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2,
+    EXPECT_EQ((Numbers{(GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2,
                        (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2}),
-              Numbers({rect.left, rect.top}));
+              (Numbers{rect.left, rect.top}));
 
     PostMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(WaitUntilGone(picture));
@@ -160,8 +150,7 @@ TEST_F(Splash, TheHostsLoopShowsNoPicture)
 {
     ASSERT_TRUE(library.Load());
     HWND window = library.Create(NULL, 0, FakeModem::Request);
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(nullptr, FindShown([](HWND w) { return ClassOf(w) == "Logon" || GetDlgItem(w, IDC_SPLASH_HIDE); }));
+    EXPECT_TRUE(window && !FindShown([](HWND w) { return ClassOf(w) == "Logon" || GetDlgItem(w, IDC_SPLASH_HIDE); }));
     DestroyWindow(window);
 }
 
