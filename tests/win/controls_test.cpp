@@ -1,6 +1,5 @@
-/* The controls: centring on the parent, the owner or the screen; bitmap buttons as a page draws
-   them; and corvanectln.dll through its exports as the library's windows use it: resizable
-   windows, a link made from a hidden static, and disabled images. */
+/* Centring on the parent, the owner or the screen; and corvanectln.dll through its exports as the
+   library's windows use it: resizable windows, a link made from a hidden static, disabled images. */
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "bitmap_buttons.h"
 #include "canvas.h"
 #include "corvanectln.h"
 #include "module_folder.h"
@@ -19,8 +17,7 @@
 namespace {
 
 const char hostClass[] = "ControlsTestHost";
-const char dollarClass[] = "$ControlsTestButton";
-const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), white = RGB(255, 255, 255);
+const COLORREF red = RGB(255, 0, 0), white = RGB(255, 255, 255);
 
 /* A window that hands sizing to the library, the way the main window does. */
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -43,20 +40,6 @@ std::vector<LONG> Point(LONG x, LONG y) { return {x, y}; }
 std::vector<LONG> Edges(RECT rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 std::vector<LONG> EdgesOf(HWND parent, int id) { return Edges(RectInParent(GetDlgItem(parent, id))); }
 
-/* The bounding box of the pixels in which two equal-sized canvases differ; right -1 when none. */
-RECT Difference(const Canvas &a, const Canvas &b)
-{
-    RECT box = {a.width(), a.height(), -1, -1};
-    for (int y = 0; y < a.height(); y++)
-        for (int x = 0; x < a.width(); x++)
-            if (a.At(x, y) != b.At(x, y))
-                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
-                       std::max<LONG>(box.bottom, y)};
-    return box;
-}
-
-bool Same(const Canvas &a, const Canvas &b) { return Difference(a, b).right < 0; }
-
 class Windows : public ::testing::Test {
 protected:
     void TearDown() override
@@ -70,10 +53,8 @@ protected:
         host.lpfnWndProc = HostProc;
         host.hInstance = GetModuleHandleA(NULL);
         host.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-        for (const char *name : {hostClass, dollarClass}) {
-            host.lpszClassName = name;
-            RegisterClassA(&host);
-        }
+        host.lpszClassName = hostClass;
+        RegisterClassA(&host);
         windows.push_back(CreateWindowExA(0, hostClass, "", style, x, y, width, height, owner, NULL, NULL, NULL));
         return windows.back();
     }
@@ -154,49 +135,6 @@ TEST_F(Windows, ResizingMovesEachEdgeByItsShare)
     Resize_Exit(host);
     resizeBy(40, 40);
     EXPECT_EQ(Edges(start[0]), EdgesOf(host, 201));
-}
-
-/* Pressing moves image and focus frame a pixel right and down; a focus change toggles the frame
-   and keeps the text colour; a disabled control of a "$" class draws greyed, without focus. */
-TEST_F(Windows, BitmapButtonsPressFocusAndGrey)
-{
-    HWND page = Host(0, 0, 300, 200);
-    HWND button = CreateChild(page, "BUTTON", 4711, "Ring", WS_VISIBLE | BS_OWNERDRAW, {10, 10, 37, 35});
-    HWND dollar = CreateChild(page, dollarClass, 4712, "", WS_VISIBLE | WS_DISABLED, {50, 10, 77, 35});
-    Canvas picture(24, 22);
-    picture.Fill({0, 0, 24, 22}, blue);
-    picture.Fill({0, 0, 1, 1}, red);  /* its position shows where it was drawn */
-    HBITMAP image = picture.Snapshot();
-    auto draw = [&](const Canvas &canvas, UINT action, UINT state, HWND control) {
-        DRAWITEMSTRUCT item = {ODT_BUTTON, 4711, 0, action, state, control, canvas.dc(), {0, 0, 27, 25}, 0};
-        DrawBitmapButton(&item, image);
-    };
-    Canvas up(27, 25), down(27, 25), released(27, 25), upFocused(27, 25), downFocused(27, 25);
-    draw(up, ODA_DRAWENTIRE, 0, button);
-    draw(down, ODA_SELECT, ODS_SELECTED, button);
-    draw(released, ODA_SELECT, 0, button);
-    EXPECT_EQ((std::vector<COLORREF>{red, blue, red}), (std::vector<COLORREF>{up.At(1, 1), up.At(2, 2), down.At(2, 2)}));
-    EXPECT_NE(red, down.At(1, 1));
-    EXPECT_TRUE(Same(up, released));
-    draw(upFocused, ODA_DRAWENTIRE, ODS_FOCUS, button);
-    draw(downFocused, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, button);
-    EXPECT_EQ(Edges({2, 2, 24, 22}), Edges(Difference(up, upFocused)));
-    EXPECT_EQ(Edges({3, 3, 25, 23}), Edges(Difference(down, downFocused)));
-    SetTextColor(up.dc(), RGB(1, 2, 3));
-    draw(up, ODA_FOCUS, ODS_FOCUS, button);
-    EXPECT_TRUE(Same(up, upFocused));
-    EXPECT_EQ(RGB(1, 2, 3), GetTextColor(up.dc()));
-    draw(up, ODA_FOCUS, 0, button);
-    EXPECT_TRUE(Same(up, released));
-
-    Canvas greyed(27, 25), plainDisabled(27, 25), focusOnly(27, 25);
-    draw(greyed, ODA_DRAWENTIRE, ODS_FOCUS, dollar);
-    draw(plainDisabled, ODA_DRAWENTIRE, ODS_DISABLED, button);
-    EXPECT_TRUE(Same(greyed, plainDisabled));
-    EXPECT_FALSE(Same(greyed, up));
-    draw(focusOnly, ODA_FOCUS, ODS_FOCUS, dollar);
-    EXPECT_TRUE(Same(focusOnly, Canvas(27, 25)));
-    DeleteObject(image);
 }
 
 /* The link takes the placeholder's place and id, shows the hand and an underline, and opens its

@@ -31,8 +31,7 @@ const Language kLanguages[] = {{"1033", "Caller:"}, {"1031", "Anrufer:"}, {"1036
                                {"1034", "Llamante:"}, {"1040", "Chiamante:"}};
 
 /* The texts the status line takes on besides its first one: one per modem-on-hold state, and idle. */
-const UINT kStatusTexts[] = {10020, 10021, 10022, 10023, 10024, 10025, 10026, 10028,
-                             10029, 10030, 10031, 10032, IDS_IDLE};
+const UINT kStatusTexts[] = {10020, 10021, 10022, 10023, 10024, 10025, 10026, 10028, 10029, 10030, 10031, 10032, IDS_IDLE};
 
 /* Room for text in a control, and how DrawText lays it out there; width 0: not a text control. */
 struct TextBox {
@@ -72,8 +71,9 @@ std::string Overflow(HWND control, const std::string &text, TextBox box)
     ReleaseDC(control, dc);
     if (needed.right <= box.width && needed.bottom <= box.height)
         return "";
-    return "control " + std::to_string(GetDlgCtrlID(control)) + " \"" + text + "\" needs " + std::to_string(needed.right) +
-           "x" + std::to_string(needed.bottom) + ", has " + std::to_string(box.width) + "x" + std::to_string(box.height) + "\n";
+    return "control " + std::to_string(GetDlgCtrlID(control)) + " \"" + text + "\" needs " +
+           std::to_string(needed.right) + "x" + std::to_string(needed.bottom) + ", has " + std::to_string(box.width) +
+           "x" + std::to_string(box.height) + "\n";
 }
 
 /* Every cut text among the window's children, shown or hidden, and in list headers. */
@@ -102,17 +102,13 @@ std::string CutTexts(HWND window)
 
 class TextFit : public LibraryTest, public ::testing::WithParamInterface<Language> {
 protected:
-    /* A shown dialog of the library's, other than the status window and other, holding that
-       control, waited for; checked for cut texts on the way. */
-    HWND Dialog(int control, const char *controlClass, const char *what, HWND other = NULL)
+    /* A shown dialog of the library's, other than the status window and other, waited for;
+       checked for cut texts on the way. */
+    HWND Dialog(const char *what, HWND other = NULL)
     {
         HWND found = NULL;
-        WaitFor([&] {
-            return (found = FindShown([&](HWND w) {
-                        return w != other && w != window && ClassOf(w) == "#32770" &&
-                               lstrcmpiA(ClassOf(GetDlgItem(w, control)).c_str(), controlClass) == 0;
-                    })) != NULL;
-        });
+        auto shown = [&](HWND w) { return w != other && ClassOf(w) == "#32770"; };
+        WaitFor([&] { return (found = FindShown(shown, window)) != NULL; });
         EXPECT_TRUE(found) << what;
         EXPECT_EQ("", found ? CutTexts(found) : "") << what;
         return found;
@@ -153,25 +149,25 @@ TEST_P(TextFit, NoTextIsCut)
 
     /* The configuration sheet, then the keypad sheet its Sounds page opens. */
     PostMessageA(window, WM_COMMAND, IDCMD_CONFIG, 0);
-    HWND sheet = Dialog(SHEET_TABS, WC_TABCONTROLA, "configuration");
+    HWND sheet = Dialog("configuration");
     ASSERT_TRUE(sheet);
     SendMessageA(sheet, PSM_SETCURSEL, SOUNDS_PAGE, 0);
     HWND advanced = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED);
     PostMessageA(GetParent(advanced), WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)advanced);
-    if (HWND keypad = Dialog(SHEET_TABS, WC_TABCONTROLA, "keypad", sheet))
+    if (HWND keypad = Dialog("keypad", sheet))
         CheckPagesAndCancel(keypad, "keypad");
     CheckPagesAndCancel(sheet, "configuration");
 
     /* The phone book and its entry editor, then the incoming-call log. */
     PostMessageA(window, WM_COMMAND, IDCMD_PHONEBOOK, 0);
-    HWND list = Dialog(IDC_CALL_LIST, WC_LISTVIEWA, "phone book");
+    HWND list = Dialog("phone book");
     ASSERT_TRUE(list);
     PostMessageA(list, WM_COMMAND, IDCMD_LIST_NEW, 0);
-    if (HWND editor = Dialog(IDC_ENTRY_NAME, "Edit", "entry editor"))
+    if (HWND editor = Dialog("entry editor", list))
         Close(editor, WM_COMMAND, IDCANCEL);
     Close(list);
     PostMessageA(window, WM_COMMAND, IDCMD_CALL_LOG, 0);
-    if ((list = Dialog(IDC_CALL_LIST, WC_LISTVIEWA, "incoming-call log")) != NULL)
+    if ((list = Dialog("incoming-call log")) != NULL)
         Close(list);
 }
 
