@@ -102,10 +102,11 @@ std::string CutTexts(HWND window)
 
 class TextFit : public LibraryTest, public ::testing::WithParamInterface<Language> {
 protected:
-    /* A shown dialog of the library's, other than the status window and other, waited for;
-       checked for cut texts on the way. */
-    HWND Dialog(const char *what, HWND other = NULL)
+    /* Posts the command to owner and waits for the dialog it opens (a shown one of the library's
+       other than the status window and other); checks it for cut texts on the way. */
+    HWND Open(HWND owner, int command, const char *what, HWND other = NULL)
     {
+        PostMessageA(owner, WM_COMMAND, command, 0);
         HWND found = NULL;
         auto shown = [&](HWND w) { return w != other && ClassOf(w) == "#32770"; };
         WaitFor([&] { return (found = FindShown(shown, window)) != NULL; });
@@ -148,26 +149,20 @@ TEST_P(TextFit, NoTextIsCut)
         EXPECT_EQ("", Overflow(statusLine, String(id), BoxOf(statusLine))) << "status line";
 
     /* The configuration sheet, then the keypad sheet its Sounds page opens. */
-    PostMessageA(window, WM_COMMAND, IDCMD_CONFIG, 0);
-    HWND sheet = Dialog("configuration");
+    HWND sheet = Open(window, IDCMD_CONFIG, "configuration");
     ASSERT_TRUE(sheet);
     SendMessageA(sheet, PSM_SETCURSEL, SOUNDS_PAGE, 0);
-    HWND advanced = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED);
-    PostMessageA(GetParent(advanced), WM_COMMAND, MAKEWPARAM(IDC_ADVANCED, BN_CLICKED), (LPARAM)advanced);
-    if (HWND keypad = Dialog("keypad", sheet))
+    if (HWND keypad = Open(PropSheet_GetCurrentPageHwnd(sheet), IDC_ADVANCED, "keypad", sheet))
         CheckPagesAndCancel(keypad, "keypad");
     CheckPagesAndCancel(sheet, "configuration");
 
     /* The phone book and its entry editor, then the incoming-call log. */
-    PostMessageA(window, WM_COMMAND, IDCMD_PHONEBOOK, 0);
-    HWND list = Dialog("phone book");
+    HWND list = Open(window, IDCMD_PHONEBOOK, "phone book");
     ASSERT_TRUE(list);
-    PostMessageA(list, WM_COMMAND, IDCMD_LIST_NEW, 0);
-    if (HWND editor = Dialog("entry editor", list))
+    if (HWND editor = Open(list, IDCMD_LIST_NEW, "entry editor", list))
         Close(editor, WM_COMMAND, IDCANCEL);
     Close(list);
-    PostMessageA(window, WM_COMMAND, IDCMD_CALL_LOG, 0);
-    if ((list = Dialog("incoming-call log")) != NULL)
+    if ((list = Open(window, IDCMD_CALL_LOG, "incoming-call log")) != NULL)
         Close(list);
 }
 
