@@ -24,12 +24,10 @@ TEST(Viewer, CollectsLinesFollowsTheNewestAndClears)
     EXPECT_EQ("ListBox", ClassOf(list));
     for (int i = 0; i < 200; ++i)
         SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)("09:05:07,45 line " + std::to_string(i)).c_str());
-    EXPECT_EQ(200, SendMessageA(list, LB_GETCOUNT, 0, 0));
     RECT client;
     GetClientRect(list, &client);
     int top = (int)SendMessageA(list, LB_GETTOPINDEX, 0, 0);
     EXPECT_GE(top + client.bottom / (int)SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 199) << "the newest line is in view";
-    EXPECT_GT(top, 0);
     SendMessageA(viewer, WM_COMMAND, CMD_CLEAR, 0);
     EXPECT_EQ(0, SendMessageA(list, LB_GETCOUNT, 0, 0));
     PostMessageA(viewer, WM_COMMAND, CMD_EXIT, 0);
