@@ -38,8 +38,9 @@ start_display() {
   exit 1
 }
 
+# The marker is written last, so that a set-up cut short is done again by the next start.
 create_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && return
+  [ -f "$WINEPREFIX/session-ready" ] && return
   "$wine" wineboot -i </dev/null >"$build/wineboot.log" 2>&1
   "/usr/lib/wine/wineserver" -w
   # Without a window manager Wine waits for every closing managed window; unmanaged windows close at once.
@@ -47,6 +48,7 @@ create_prefix() {
   # A crashing test program ends at once instead of waiting in the debugger.
   "$wine" reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f </dev/null >>"$build/wineboot.log" 2>&1
   "/usr/lib/wine/wineserver" -w
+  touch "$WINEPREFIX/session-ready"
 }
 
 case "$action" in
