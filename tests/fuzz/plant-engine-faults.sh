@@ -1,7 +1,8 @@
 #!/bin/bash
 # Shows that each invariant of the engine's event-sequence fuzzer fires: plants the faults of
 # tests/fuzz/engine_faults.txt one at a time, as the mutation check plants its own, into a copy of
-# engine/ (never into the product's sources) and fuzzes the copy until an invariant breaks. Usage: tests/fuzz/plant-engine-faults.sh [seconds]
+# engine/ (never into the product's sources) and fuzzes the copy until an invariant breaks.
+# Usage: tests/fuzz/plant-engine-faults.sh [seconds]
 set -u
 cd "$(dirname "$0")/../.."
 seconds=${1:-120}
@@ -19,7 +20,7 @@ print(name + '\t' + invariant)
 PY
 }
 
-count=$(grep -c '^[a-z].* fuzz ' tests/fuzz/engine_faults.txt)
+count=$(PYTHONPATH=tests python3 -c "import mutation; print(len(mutation.read_faults('tests/fuzz/engine_faults.txt')))")
 caught=0
 for ((i = 0; i < count; i++)); do
   rm -rf "$work/engine" && cp -r engine "$work/engine"
